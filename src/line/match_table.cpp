@@ -1,0 +1,23 @@
+#include "line/match_table.h"
+
+namespace kavero {
+
+const std::string* TextCell(const MatchRow& row, int column) {
+  switch (column) {
+    case 1: return &row.date;
+    case 2: return &row.time;
+    case 3: return &row.home;
+    case 4: return &row.away;
+    case 5: return &row.total;
+    case 6: return &row.under;
+    case 7: return &row.over;
+    case 8: return &row.url;
+    default: return nullptr;
+  }
+}
+
+std::string* TextCell(MatchRow& row, int column) {
+  return const_cast<std::string*>(TextCell(static_cast<const MatchRow&>(row), column));
+}
+
+}  // namespace kavero

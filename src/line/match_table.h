@@ -1,0 +1,33 @@
+#pragma once
+// The match table shared by both match grids: eleven columns addressed by index.
+#include <string>
+#include <vector>
+
+namespace kavero {
+
+enum class CellColour { kNone, kRed, kGreen };
+
+struct MatchRow {
+  int flag = 0;              // column 0: flag picture index
+  std::string championship;  // column 0's hint
+  std::string date;          // 1, in the user's short date format
+  std::string time;          // 2
+  std::string home;          // 3
+  std::string away;          // 4
+  std::string total;         // 5
+  std::string under;         // 6
+  std::string over;          // 7
+  std::string url;           // 8, statistics page link
+  double step1 = 0;          // 9
+  double step2 = 0;          // 10
+  CellColour step1_colour = CellColour::kNone;
+  CellColour step2_colour = CellColour::kNone;
+};
+
+using MatchTable = std::vector<MatchRow>;
+
+// Text of columns 1 to 8; nullptr for any other column.
+const std::string* TextCell(const MatchRow& row, int column);
+std::string* TextCell(MatchRow& row, int column);
+
+}  // namespace kavero
