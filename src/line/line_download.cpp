@@ -1,0 +1,95 @@
+#include "line/line_download.h"
+
+#include <vector>
+
+#include "line/cp1251_literal.h"
+#include "line/line_parser.h"
+#include "line/text.h"
+
+namespace kavero {
+
+using namespace kavero::literals;
+
+namespace {
+
+constexpr std::string_view kFootball = "Футбол"_w1251;
+constexpr std::string_view kFootballHeading = "Футбол."_w1251;
+
+// Identifiers of the football checkboxes between "Футбол" and the long-term bets.
+std::vector<std::string> FootballLineIds(std::string_view menu) {
+  const auto football = TextBefore(TextAfter(menu, kFootball, 8), "долгосрочные"_w1251);
+  const auto page = ReplaceAll(ReplaceAll(football, "<b>", ""), "</b>", "");
+  std::vector<std::string> ids;
+  SuffixScanner scan(page);
+  while (scan.Holds("checkbox")) {
+    scan.SkipAfter("checkbox", 8);
+    scan.SkipAfter("value=\"", 7);
+    ids.emplace_back(scan.Before("\""));
+    scan.SkipAfter(kFootball, 6);
+  }
+  return ids;
+}
+
+// The identifier comes from the page: anything but a plain URL character is
+// escaped so that it cannot end the query or break the address.
+void AppendQueryValue(std::string& address, std::string_view value) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  for (const char c : value) {
+    const auto byte = static_cast<unsigned char>(c);
+    const bool plain = (byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z') ||
+                       (byte >= 'a' && byte <= 'z') || byte == '-' || byte == '.' || byte == '_' ||
+                       byte == '~';
+    if (plain) {
+      address += c;
+    } else {
+      address += '%';
+      address += kHex[byte >> 4];
+      address += kHex[byte & 0x0F];
+    }
+  }
+}
+
+}  // namespace
+
+std::string ParseLinePage(std::string_view page, const RunHooks& hooks) {
+  std::string lines;
+  SuffixScanner scan(TextBefore(page, "name=cc"));
+  while (scan.Holds(kFootballHeading)) {
+    hooks.ProcessMessages();
+    if (hooks.gauge != nullptr) hooks.gauge->SetValue(hooks.gauge->value + 1);
+    scan.SkipTo(kFootballHeading);
+    // 'Футбол. Англия. Премьер-лига:' names 'Англия. Премьер-лига'.
+    const auto heading = scan.Before("<");
+    const auto championship = Trim(TextSlice(heading, TextPos(kFootballHeading, heading) + 7,
+                                             static_cast<std::int64_t>(heading.size()) - 8));
+    const auto section = TextSlice(scan.Rest(), 1, scan.Pos("</table>") + 8);
+    const auto table = ParseLineTable(section, championship);
+    // One byte on, so that a heading inside the section just read starts the next one.
+    scan.SkipAfter(kFootballHeading, 1);
+    for (const auto line : SplitLines(table)) {
+      hooks.ProcessMessages();
+      lines += line;
+      lines += "\r\n";
+    }
+  }
+  return lines;
+}
+
+std::string DownloadLine(HttpClient& client, std::string_view bookmaker_site,
+                         const RunHooks& hooks) {
+  client.Disconnect();
+  const std::string site(bookmaker_site);
+  const auto ids = FootballLineIds(client.Get(site + "bets/bets.php?line_id[]=1").body);
+  if (!ids.empty() && hooks.gauge != nullptr) {
+    hooks.gauge->SetMaximum(static_cast<int>(ids.size()));
+  }
+  auto address = site + "bets/bets2.php?";
+  for (const auto& id : ids) {
+    address += "line_id[]=";
+    AppendQueryValue(address, id);
+    address += '&';
+  }
+  return ParseLinePage(client.Get(address).body, hooks);
+}
+
+}  // namespace kavero

@@ -1,0 +1,22 @@
+#pragma once
+// Fetching the football betting line from the bookmaker site.
+#include <string>
+#include <string_view>
+
+#include "line/run_hooks.h"
+#include "web/http_client.h"
+
+namespace kavero {
+
+// Field lines of every football section of a selected-lines page, in page
+// order; empty when the page has no "name=cc". Moves the gauge one step per
+// section.
+std::string ParseLinePage(std::string_view page, const RunHooks& hooks);
+
+// Asks the line menu for the football sections, then the page of those
+// sections, and parses it. Failed requests are not reported: what arrived of
+// them is read as it stands.
+std::string DownloadLine(HttpClient& client, std::string_view bookmaker_site,
+                         const RunHooks& hooks);
+
+}  // namespace kavero

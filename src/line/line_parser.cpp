@@ -1,0 +1,150 @@
+#include "line/line_parser.h"
+
+#include <array>
+#include <utility>
+
+#include "line/cp1251_literal.h"
+#include "line/text.h"
+
+namespace kavero {
+
+using namespace kavero::literals;
+
+namespace {
+
+// Spellings of the markers the rows are tested for, brought to one form in
+// this order (the row end "</tr" is deliberately left as it is).
+constexpr std::array<std::pair<std::string_view, std::string_view>, 14> kCaseVariants{{
+    {"<TR", "<tr"},
+    {"<Tr", "<tr"},
+    {"<TD", "<td"},
+    {"<Td", "<td"},
+    {"</TD", "</td"},
+    {"</Td", "</td"},
+    {"COLSPAN", "colspan"},
+    {"Colspan", "colspan"},
+    {"ХОЗЯЕВА"_w1251, "хозяева"_w1251},
+    {"Хозяева"_w1251, "хозяева"_w1251},
+    {"УГЛ "_w1251, "угл "_w1251},
+    {"Угл "_w1251, "угл "_w1251},
+    {"ВРЕМЯ"_w1251, "время"_w1251},
+    {"Время"_w1251, "время"_w1251},
+}};
+
+constexpr int kCellCount = 18;
+
+using Cells = std::array<std::string_view, kCellCount>;
+
+// A field line is one line of text: a line break (or a NUL, which ends a
+// text of lines) inside a cell would split the match into two records.
+void AppendField(std::string& line, std::string_view field) {
+  const auto from = line.size();
+  line += field;
+  for (auto i = from; i < line.size(); ++i) {
+    if (line[i] == '\r' || line[i] == '\n' || line[i] == '\0') line[i] = ' ';
+  }
+  line += ">>";
+}
+
+void AppendMatch(std::string& out, std::string_view date, const Cells& cells,
+                 std::string_view championship) {
+  AppendField(out, date);
+  AppendField(out, CellText(cells[0]));
+  AppendField(out, CellText(cells[1]));
+  AppendField(out, CellText(cells[4]));
+  AppendField(out, CellText(cells[2]));
+  AppendField(out, CellText(cells[3]));
+  AppendField(out, CellText(cells[3]));
+  for (int cell = 5; cell <= 12; ++cell) AppendField(out, CellText(cells[cell]));
+  AppendField(out, LinkTarget(cells[17]));
+  AppendField(out, Trim(CellText(cells[13])));
+  AppendField(out, CellText(cells[14]));
+  AppendField(out, CellText(cells[15]));
+  AppendField(out, championship);
+  out += "\r\n";
+}
+
+bool Holds(std::string_view text, std::string_view marker) {
+  return TextPos(marker, text) != 0;
+}
+
+}  // namespace
+
+std::int64_t SuffixScanner::Pos(std::string_view marker) {
+  const auto at = Find(marker);
+  return at == std::string_view::npos ? 0 : static_cast<std::int64_t>(at - start_) + 1;
+}
+
+std::string_view SuffixScanner::Before(std::string_view marker) {
+  const auto at = Find(marker);
+  return at == std::string_view::npos ? std::string_view{} : text_.substr(start_, at - start_);
+}
+
+void SuffixScanner::SkipAfter(std::string_view marker, std::size_t skip) {
+  const auto at = Find(marker);
+  // A missing marker counts as position 0: the rest then starts at `skip`.
+  const auto offset =
+      at == std::string_view::npos ? (skip == 0 ? 0 : skip - 1) : at - start_ + skip;
+  start_ = offset >= text_.size() - start_ ? text_.size() : start_ + offset;
+}
+
+void SuffixScanner::SkipTo(std::string_view marker) {
+  const auto at = Find(marker);
+  if (at != std::string_view::npos) start_ = at;
+}
+
+std::size_t SuffixScanner::Find(std::string_view marker) {
+  for (std::size_t i = 0; i < found_count_; ++i) {
+    auto& found = found_[i];
+    if (found.marker != marker) continue;
+    if (found.at != std::string_view::npos && found.at < start_) {
+      found.at = text_.find(marker, start_);
+    }
+    return found.at;
+  }
+  const auto at = text_.find(marker, start_);
+  if (found_count_ < found_.size()) found_[found_count_++] = {marker, at};
+  return at;
+}
+
+std::string ParseLineTable(std::string_view section, std::string_view championship) {
+  // The first row is dropped unread, before the case variants are unified.
+  std::string text(TextAfter(TextBefore(section, "</table"), "</tr", 4));
+  for (const auto& [variant, form] : kCaseVariants) {
+    if (text.find(variant) != std::string::npos) text = ReplaceAll(text, variant, form);
+  }
+
+  std::string out;
+  std::string_view date;
+  SuffixScanner scan(text);
+  while (scan.Holds("<tr")) {
+    scan.SkipAfter("<tr", 3);
+    SuffixScanner row(scan.Before("</tr"));
+    scan.SkipAfter("</tr", 4);
+
+    Cells cells;
+    for (int i = 0; i < kCellCount; ++i) {
+      row.SkipAfter("<td", 4);
+      cells[i] = row.Before("</td");
+      row.SkipAfter("</td", 4);
+      if (i == 0 && Holds(cells[0], "colspan")) break;
+    }
+    if (Holds(cells[0], "colspan")) {
+      // A date row; one without "." is a sub-heading that keeps the date.
+      const auto colspan_text = ColspanText(cells[0]);
+      if (Holds(colspan_text, ".")) date = colspan_text;
+      continue;
+    }
+
+    const auto home = CellText(cells[1]);
+    if (Holds(home, "хозяева"_w1251) || Holds(CellText(cells[4]), "хозяева"_w1251) ||
+        Holds(home, "угл "_w1251)) {
+      return {};  // a heading table of another kind: none of its rows is a match
+    }
+    if (CellText(cells[0]) == "время"_w1251) continue;
+    AppendMatch(out, date, cells, championship);
+  }
+  return out;
+}
+
+}  // namespace kavero
