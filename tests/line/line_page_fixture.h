@@ -39,8 +39,8 @@ inline std::string Row(const std::vector<std::string>& cells) {
   return row + "</tr>\n";
 }
 
-inline std::string MatchRow(std::string_view time, std::string_view home, std::string_view away,
-                            std::string_view link = "s/1") {
+inline std::string MatchTr(std::string_view time, std::string_view home, std::string_view away,
+                           std::string_view link = "s/1") {
   return Row(MatchCells(time, home, away, link));
 }
 

@@ -44,14 +44,14 @@ std::vector<Case> Cases() {
   upper = ReplaceAll(upper, "</td>", "</TD>");
   const std::string empty_fields(19 * 2, '>');
   return {
-      {"first row is never read",
-       "<table>" + MatchRow("17:00", kHome, kAway) + match + "</table>\n", Match("", "18:00")},
+      {"first row is never read", "<table>" + MatchTr("17:00", kHome, kAway) + match + "</table>\n",
+       Match("", "18:00")},
       {"no table end gives nothing", "<table><tr><td>h</td></tr>\n" + match, ""},
       {"no row after the first gives nothing", Table(""), ""},
       {"date rows set the date, sub-headings keep it",
-       Table(MatchRow("17:00", kHome, kAway) + DateRow("19.02.2011") + match +
-             DateRow("Итого"_w1251) + MatchRow("19:00", kHome, kAway) + DateRow(" 20.02.2011 ") +
-             MatchRow("20:00", kHome, kAway)),
+       Table(MatchTr("17:00", kHome, kAway) + DateRow("19.02.2011") + match +
+             DateRow("Итого"_w1251) + MatchTr("19:00", kHome, kAway) + DateRow(" 20.02.2011 ") +
+             MatchTr("20:00", kHome, kAway)),
        Lines({Match("", "17:00"), Match("19.02.2011", "18:00"), Match("19.02.2011", "19:00"),
               Match(" 20.02.2011 ", "20:00")})},
       {"tag names in any case",
@@ -98,8 +98,8 @@ TEST(ParseLineTable, ReadsRowsAsTheBookmakerLaysThemOut) {
 }
 
 TEST(ParseLineTable, EveryCallStartsWithoutADate) {
-  const auto dated = Table(DateRow("19.02.2011") + MatchRow("18:00", kHome, kAway));
-  const auto undated = Table(MatchRow("20:00", kHome, kAway));
+  const auto dated = Table(DateRow("19.02.2011") + MatchTr("18:00", kHome, kAway));
+  const auto undated = Table(MatchTr("20:00", kHome, kAway));
   ASSERT_EQ(GetField(ParseLineTable(dated, kChampionship), 1), "19.02.2011");
   const auto line = ParseLineTable(undated, "Испания "_w1251);
   EXPECT_EQ(GetField(line, 1), "");
