@@ -1,0 +1,74 @@
+#include "stats/history_reader.h"
+
+#include <string>
+
+#include "line/cp1251_literal.h"
+#include "line/encoding.h"
+#include "line/text.h"
+#include "stats/scan_window.h"
+
+namespace kavero {
+namespace {
+
+// The page arrives in UTF-8, but a page that is not (or that decodes to
+// nothing) is still read, as Windows-1251.
+std::string DecodeStatisticsPage(std::string page) {
+  auto decoded = Utf8ToCp1251(page);
+  if (decoded && !decoded->empty()) return std::move(*decoded);
+  return page;
+}
+
+// Cuts the next cell off the front of `rest`: the text after "<td" and one
+// more character (the ">" of a plain tag), up to "</td".
+std::string_view TakeCell(ScanWindow& rest) {
+  rest = rest.After("<td", 4);
+  const auto end = rest.Pos("</td");
+  const auto cell = rest.Before(end).view();
+  rest = rest.From(end + 4);
+  return cell;
+}
+
+// Rows of the first history table in `section`: past the table's first two
+// rows, three cells per row, rows without a "." in their date left out.
+HistoryTable ReadHistoryTable(std::string_view section) {
+  MarkerIndex index(TextBefore(section, "</table>"));
+  ScanWindow rest(index);
+  rest = rest.After("</tr>", 4);
+  rest = rest.After("</tr>", 4);
+  HistoryTable rows;
+  while (rest.Contains("<td")) {
+    auto date = TakeCell(rest);
+    const auto match = ReplaceAll(ReplaceAll(TakeCell(rest), "<b>", ""), "</b>", "");
+    const auto score = TakeCell(rest);
+    if (TextPos(".", date) == 0) continue;
+    if (TextPos(">", date) != 0) date = TextAfter(date, ">", 1);  // the rest of "<td class=...>"
+    rows.push_back({std::string(date), std::string(CellText(match)), std::string(CellText(score))});
+  }
+  return rows;
+}
+
+}  // namespace
+
+void LoadHistoryGrids(PageSource& pages, std::string_view bookmaker_site, std::string_view link,
+                      MatchStats& stats) {
+  stats.sg1.clear();
+  stats.sg2.clear();
+  stats.sg3.clear();
+  if (TextPos("stat", link) == 0) return;
+
+  std::string address(bookmaker_site);
+  address += link;
+  const std::string page = DecodeStatisticsPage(pages.Get(address).body);
+
+  constexpr auto kRecent = "Последние"_w1251;
+  constexpr auto kHeadToHead = "Очные"_w1251;
+  const auto first = TextAfter(page, kRecent, 10);
+  const auto second = TextAfter(first, kRecent, 10);
+  stats.sg1 = ReadHistoryTable(first);
+  stats.sg2 = ReadHistoryTable(second);
+  if (TextPos(kHeadToHead, second) != 0) {
+    stats.sg3 = ReadHistoryTable(TextAfter(second, kHeadToHead, 10));
+  }
+}
+
+}  // namespace kavero

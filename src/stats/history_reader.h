@@ -1,0 +1,14 @@
+#pragma once
+#include <string_view>
+
+#include "stats/match_stats.h"
+#include "web/http_client.h"
+
+namespace kavero {
+
+// Fills sg1, sg2 and sg3 from the statistics page at bookmaker_site + link.
+// A link without "stat" leaves the three grids empty and asks for nothing.
+void LoadHistoryGrids(PageSource& pages, std::string_view bookmaker_site, std::string_view link,
+                      MatchStats& stats);
+
+}  // namespace kavero

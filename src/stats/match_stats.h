@@ -1,0 +1,35 @@
+#pragma once
+// What one match's statistics page and team pages yield: the detail grids.
+#include <array>
+#include <string>
+#include <vector>
+
+namespace kavero {
+
+// One past match of a history grid: "Date", "Home - Away", "Score".
+struct HistoryRow {
+  std::string date, match, score;
+  friend bool operator==(const HistoryRow&, const HistoryRow&) = default;
+};
+using HistoryTable = std::vector<HistoryRow>;
+
+// A team's league table row: position, name, played, won, drawn, lost, goals, points.
+struct LeagueRow {
+  std::array<std::string, 8> cells;
+};
+
+// A team's goal totals: numbers[0..6] are the columns "И", "0,5", "1,5", "2,5",
+// "0,5 %", "1,5 %", "2,5 %"; green[0..2] mark the three percentage columns.
+struct TotalsRow {
+  std::string team;
+  std::array<int, 7> numbers{};
+  std::array<bool, 3> green{};
+};
+
+struct MatchStats {
+  HistoryTable sg1, sg2, sg3;       // home's recent, away's recent, head to head
+  std::array<LeagueRow, 2> tur;     // home, away
+  std::array<TotalsRow, 3> totals;  // home, away, both together
+};
+
+}  // namespace kavero

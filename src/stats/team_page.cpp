@@ -1,0 +1,131 @@
+#include "stats/team_page.h"
+
+#include <array>
+#include <cstdint>
+#include <limits>
+
+#include "line/cp1251_literal.h"
+#include "line/encoding.h"
+#include "line/text.h"
+#include "stats/scan_window.h"
+
+namespace kavero {
+namespace {
+
+constexpr std::string_view kDefaultTeamRecord = "0>>0>>0>>0>>0>>0>>0-0>>0>>";
+
+std::string JoinFields(std::initializer_list<std::string_view> fields) {
+  std::string line;
+  for (auto field : fields) {
+    line += field;
+    line += ">>";
+  }
+  return line;
+}
+
+// The last row of the league table that shows the team's name in bold.
+std::string_view FindTeamRow(std::string_view table, std::string_view team) {
+  const std::string bold_name = "<b>" + std::string(team) + "</b>";
+  MarkerIndex index(table);
+  ScanWindow rest(index);
+  std::string_view team_row;
+  while (rest.Contains("<tr")) {
+    rest = rest.After("<tr", 4);
+    const auto row = rest.Before("</tr>");
+    if (row.Contains(bold_name)) team_row = row.view();
+  }
+  return team_row;
+}
+
+std::string TeamRecord(std::string_view row) {
+  std::array<std::string_view, 8> fields;
+  row = TextAfter(row, ">", 1);
+  fields[0] = TextBefore(row, "<");
+  row = TextAfter(row, "<b>", 3);
+  fields[1] = TextBefore(row, "<");
+  for (std::size_t i = 2; i < 7; ++i) {
+    row = TextAfter(row, "<td>", 4);
+    fields[i] = TextBefore(row, "<");
+  }
+  row = TextAfter(TextAfter(row, "<td>", 4), "<td>", 4);  // one cell passed over
+  fields[7] = TextBefore(row, "<");
+  auto record = JoinFields(
+      {fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], fields[6], fields[7]});
+  if (record == std::string(16, '>')) record = kDefaultTeamRecord;
+  return record;
+}
+
+// A text that still holds a tag's closing ">" keeps what follows it, up to the next "<".
+std::string_view DropTagRest(std::string_view text) {
+  if (TextPos(">", text) == 0) return text;
+  return TextBefore(TextAfter(text, ">", 1), "<");
+}
+
+// One match row, from its first plain "<td>" to "</tr>"; the score is field 4.
+std::string MatchRecord(std::string_view cells) {
+  const auto first = TextBefore(cells, "<");
+  std::string_view second;
+  for (int i = 0; i < 3; ++i) {
+    cells = TextAfter(cells, ">", 1);
+    second = DropTagRest(TextBefore(cells, "<"));
+  }
+  cells = TextAfter(cells, "<td>", 4);
+  const auto third = DropTagRest(TextBefore(cells, "</td"));
+  cells = TextAfter(cells, "</td", 4);
+  cells = TextAfter(TextAfter(cells, ">", 1), ">", 1);
+  return JoinFields({first, second, third, TextBefore(cells, "<")});
+}
+
+void ReadMatchRecords(std::string_view area, std::vector<std::string>& lines) {
+  area = TextBefore(TextAfter(area, "</tr>", 5), "</table>");  // the caption row dropped
+  MarkerIndex index(area);
+  ScanWindow rest(index);
+  while (rest.Contains("<tr")) {
+    rest = rest.After("<tr", 4);
+    const auto cells = rest.After("<td>", 4);
+    lines.push_back(MatchRecord(cells.Before("</tr>").view()));
+  }
+}
+
+// An optionally signed decimal integer; -1 for any other text, or one out of range.
+std::int64_t SignedValue(std::string_view text) {
+  const bool negative = !text.empty() && text.front() == '-';
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+  const int magnitude = DigitsToInt(text);
+  if (magnitude < 0) return -1;
+  return negative ? -magnitude : magnitude;
+}
+
+}  // namespace
+
+std::string FindTeamEntry(const std::vector<std::string>& team_page_list, std::string_view team) {
+  for (const auto& line : team_page_list) {
+    if (GetField(line, 1) == team) return line;
+  }
+  return {};
+}
+
+std::string ReadTeamPage(PageSource& pages, std::string_view team, std::string_view address) {
+  std::string page;
+  // Team pages are UTF-8; anything else reads as an empty page.
+  if (!address.empty()) page = Utf8ToCp1251(pages.Get(std::string(address)).body).value_or("");
+
+  const auto marker = TextPos("Матчи с участием"_w1251, page);
+  const auto page_length = static_cast<std::int64_t>(page.size());
+  std::vector<std::string> lines{TeamRecord(FindTeamRow(TextSlice(page, 1, marker - 1), team))};
+  ReadMatchRecords(TextSlice(page, marker + 1, page_length), lines);
+  return JoinLines(lines);
+}
+
+int GoalTotal(std::string_view score) {
+  score = Trim(score);
+  const auto colon = TextPos(":", score);
+  const auto total =
+      SignedValue(Trim(TextSlice(score, 1, colon - 1))) +
+      SignedValue(Trim(TextSlice(score, colon + 1, static_cast<std::int64_t>(score.size()))));
+  // Two sides each within range can still add up beyond it: not a score either.
+  if (total > std::numeric_limits<int>::max() || total < std::numeric_limits<int>::min()) return -1;
+  return static_cast<int>(total);
+}
+
+}  // namespace kavero

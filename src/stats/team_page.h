@@ -1,0 +1,23 @@
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "web/http_client.h"
+
+namespace kavero {
+
+// The first line of the team page list whose field 1 is exactly `team`, or "".
+std::string FindTeamEntry(const std::vector<std::string>& team_page_list, std::string_view team);
+
+// Reads a team's page: the team record (its league row in eight fields, or
+// "0>>0>>0>>0>>0>>0>>0-0>>0>>" when none is found), then one four-field record
+// per played match with the score in field 4; lines joined by CR LF. An empty
+// address gives the default record alone, without a request.
+std::string ReadTeamPage(PageSource& pages, std::string_view team, std::string_view address);
+
+// Home plus away goals of a score "h:a", each side an optionally signed
+// integer or -1 when it is not one (so ":" gives -2 and "3" gives 2).
+int GoalTotal(std::string_view score);
+
+}  // namespace kavero
