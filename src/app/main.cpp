@@ -1,0 +1,15 @@
+#include <QApplication>
+
+#include "app/app_style.h"
+#include "app/main_window.h"
+
+int main(int argc, char** argv) {
+  // Only the program's own name is handed on: the program takes nothing from
+  // its command line, not even Qt's switches.
+  int qt_argc = argc > 0 ? 1 : 0;
+  QApplication application(qt_argc, argv);
+  kavero::app::ApplyCalmStyle(application);
+  kavero::app::MainWindow window(kavero::app::DefaultWindowConfig());
+  window.show();
+  return application.exec();
+}

@@ -1,0 +1,276 @@
+#include "app/main_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTableView>
+#include <QTableWidget>
+#include <QUrl>
+#include <algorithm>
+
+#include "app/captions.h"
+#include "app/flag_pictures.h"
+#include "app/match_table_model.h"
+#include "app/regional.h"
+#include "app/start_pictures.h"
+#include "app/translation.h"
+#include "line/cp1251_literal.h"
+#include "line/encoding.h"
+#include "line/text.h"
+#include "results/date_filter.h"
+#include "results/save_results.h"
+
+namespace kavero::app {
+namespace {
+
+using namespace kavero::literals;
+
+constexpr std::string_view kAllDates = " все"_w1251;
+constexpr std::string_view kHelpPath =
+    "index.php?option=com_content&view=article&id=193&Itemid=35#manual";
+
+QString Shown(std::string_view text) {
+  return QString::fromStdString(Cp1251ToUtf8(text));
+}
+
+std::string Chosen(const QString& text) {
+  return Utf8ToCp1251(text.toStdString()).value_or(std::string());
+}
+
+QTableWidgetItem* TextItem(std::string_view text, Qt::Alignment alignment = Qt::AlignCenter) {
+  auto* item = new QTableWidgetItem(Shown(text));
+  item->setTextAlignment(alignment | Qt::AlignVCenter);
+  return item;
+}
+
+void FillHistory(QTableWidget* grid, const HistoryTable& rows) {
+  grid->setRowCount(static_cast<int>(rows.size()));
+  for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+    grid->setItem(i, 0, TextItem(rows[i].date));
+    grid->setItem(i, 1, TextItem(rows[i].match, Qt::AlignLeft));
+    grid->setItem(i, 2, TextItem(rows[i].score));
+  }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(WindowConfig config, QWidget* parent)
+    : QWidget(parent),
+      config_(std::move(config)),
+      ID(config_.http_limits),
+      flag_pictures_(LoadFlagPictures()) {
+  show_information = [this](const QString& text) {
+    QMessageBox::information(this, windowTitle(), text);
+  };
+  show_error = [this](const QString& text) { QMessageBox::critical(this, windowTitle(), text); };
+  open_url = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+  BuildLayout();
+  ConnectHandlers();
+  FormCreate();
+  setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                  screen() ? screen()->availableGeometry() : QRect()));
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::ConnectHandlers() {
+  const auto bind = [this](auto* sender, auto signal, void (MainWindow::*handler)()) {
+    connect(sender, signal, this,
+            [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+  };
+  bind(E, &QPushButton::clicked, &MainWindow::EClick);
+  bind(R, &QPushButton::clicked, &MainWindow::RClick);
+  bind(spSkinXFormButton2, &QPushButton::clicked, &MainWindow::spSkinXFormButton2Click);
+  bind(spSkinXFormButton3, &QPushButton::clicked, &MainWindow::spSkinXFormButton3Click);
+  bind(Save1, &QAction::triggered, &MainWindow::Save1Click);
+  bind(SAVE2, &QAction::triggered, &MainWindow::SAVE2Click);
+  connect(spSkinLinkLabel1, &QLabel::linkActivated, this,
+          [this](const QString& link) { Guarded([&] { open_url(QUrl(link)); }); });
+}
+
+void MainWindow::Guarded(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const RunCancelled&) {
+    // The window is closing; the loop has stopped where it stood.
+  } catch (const std::exception& error) {
+    if (!closing_) show_error(QString::fromUtf8(error.what()));
+  } catch (...) {
+    if (!closing_) show_error(QStringLiteral("Unknown error"));
+  }
+}
+
+void MainWindow::FormCreate() {
+  current_language_ = "ENG";
+  team_page_list_.clear();
+  const FetchResult answer = ID.Get(config_.publishing_server + "brr/beturl.txt");
+  if (!answer.ok) return;
+  for (std::string_view line : SplitLines(answer.body)) team_page_list_.emplace_back(line);
+}
+
+void MainWindow::FormClose() {
+  team_page_list_.clear();
+  team_page_list_.shrink_to_fit();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // A loop that is letting messages through sees closing_ at its next step and
+  // stops before it touches the released list again.
+  closing_ = true;
+  FormClose();
+  event->accept();
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  PaintBackdrop(painter, rect());
+}
+
+void MainWindow::RefreshTables() {
+  next_grid1_model_->Refresh();
+  next_grid2_model_->Refresh();
+  pr->setMaximum(gauge_.maximum);
+  pr->setValue(gauge_.value);
+}
+
+void MainWindow::ProcessMessages() {
+  if (closing_) throw RunCancelled();
+  RefreshTables();
+  QCoreApplication::processEvents();
+  if (closing_) throw RunCancelled();
+}
+
+RunHooks MainWindow::Hooks() {
+  return {&gauge_, [this] { ProcessMessages(); }};
+}
+
+void MainWindow::ApplyEnglish() {
+  // Each dictionary keeps its old text when its own request fails.
+  const FetchResult teams = ID.Get(config_.publishing_server + "brr/basa.txt");
+  if (teams.ok) team_dictionary_ = teams.body;
+  const FetchResult championships = ID.Get(config_.publishing_server + "brr/chemp.txt");
+  if (championships.ok) championship_dictionary_ = championships.body;
+  ApplyCaptions(EnglishCaptions());
+}
+
+void MainWindow::ApplyRussian() {
+  ApplyCaptions(RussianCaptions());
+}
+
+void MainWindow::EClick() {
+  ApplyEnglish();
+  E->setEnabled(false);
+  R->setEnabled(true);
+}
+
+void MainWindow::RClick() {
+  ApplyRussian();
+  R->setEnabled(false);
+  E->setEnabled(true);
+}
+
+std::string MainWindow::TranslateTeam(std::string_view name) const {
+  return kavero::TranslateTeam(team_dictionary_, name);
+}
+
+std::string MainWindow::TranslateChampionship(std::string_view name) const {
+  return kavero::TranslateChampionship(championship_dictionary_, name);
+}
+
+void MainWindow::spSkinXFormButton2Click() {
+  open_url(QUrl(QString::fromStdString(config_.publishing_server + std::string(kHelpPath))));
+}
+
+void MainWindow::FillDateChoice() {
+  std::vector<std::string> entries;
+  for (std::string_view date : SplitLines(CollectDates(next_grid1_rows_))) {
+    entries.emplace_back(date);
+  }
+  entries.emplace_back(kAllDates);
+  std::sort(entries.begin(), entries.end());  // byte order, as a sorted list keeps them
+  combo->clear();
+  for (const std::string& entry : entries) combo->addItem(Shown(entry));
+  combo->setCurrentIndex(-1);
+}
+
+void MainWindow::spSkinXFormButton3Click() {
+  const std::string chosen = Chosen(combo->currentText());
+  if (chosen == kAllDates) {
+    NextGrid1->show();
+    NextGrid2->hide();
+    kol->setText(QString::number(next_grid1_rows_.size()));
+    return;
+  }
+  NextGrid2->show();
+  NextGrid1->hide();
+  next_grid2_rows_ = RowsOfDate(next_grid1_rows_, chosen);
+  next_grid2_model_->Refresh();
+  kol->setText(QString::number(next_grid2_rows_.size()));
+}
+
+void MainWindow::SaveTable(const MatchTable& table) {
+  const std::string today = FormatDate(Today(), config_.regional.short_date_format);
+  const ProbeLimits probe_limits = config_.probe_limits;
+  SaveResults(table, {.language = current_language_,
+                      .today = today,
+                      .decimal_separator = config_.regional.decimal_separator,
+                      .file_path = config_.saves_path,
+                      .client = ID,
+                      .publishing_server = config_.publishing_server,
+                      .probe = [probe_limits](const std::string& address) {
+                        return UrlResponds(address, probe_limits);
+                      }});
+  show_information(QStringLiteral("Сохранено!!!"));
+}
+
+void MainWindow::Save1Click() {
+  SaveTable(next_grid1_rows_);
+}
+
+void MainWindow::SAVE2Click() {
+  SaveTable(next_grid2_rows_);
+}
+
+void MainWindow::ShowMatchStats(const MatchStats& stats) {
+  FillHistory(SG1, stats.sg1);
+  FillHistory(SG2, stats.sg2);
+  FillHistory(SG3, stats.sg3);
+
+  TUR->setRowCount(static_cast<int>(stats.tur.size()));
+  QFont bold = TUR->font();
+  bold.setBold(true);
+  for (int i = 0; i < static_cast<int>(stats.tur.size()); ++i) {
+    for (int column = 0; column < static_cast<int>(stats.tur[i].cells.size()); ++column) {
+      QTableWidgetItem* item = TextItem(stats.tur[i].cells[column]);
+      if (column == 0) item->setFont(bold);
+      TUR->setItem(i, column, item);
+    }
+  }
+
+  TOT_COM->setRowCount(static_cast<int>(stats.totals.size()));
+  for (int i = 0; i < static_cast<int>(stats.totals.size()); ++i) {
+    const TotalsRow& row = stats.totals[i];
+    TOT_COM->setItem(i, 0, TextItem(row.team, Qt::AlignLeft));
+    for (int k = 0; k < static_cast<int>(row.numbers.size()); ++k) {
+      auto* item = new QTableWidgetItem;
+      item->setData(Qt::DisplayRole, row.numbers[k]);  // sorts as a number
+      item->setTextAlignment(Qt::AlignCenter);
+      const int green_index = k - 4;  // the three percentage columns
+      if (green_index >= 0 && row.green[green_index]) {
+        item->setBackground(QColor(0, 128, 0));
+        item->setForeground(Qt::white);
+      }
+      TOT_COM->setItem(i, k + 1, item);
+    }
+  }
+}
+
+}  // namespace kavero::app

@@ -1,0 +1,160 @@
+#pragma once
+// The program's single window: a thin shell over the core. The match tables and
+// the program-wide texts live here as plain data; the widgets only show them.
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/window_config.h"
+#include "line/match_table.h"
+#include "line/run_hooks.h"
+#include "stats/match_stats.h"
+#include "web/curl_http_client.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QTableView;
+class QTableWidget;
+class QUrl;
+
+namespace kavero::app {
+
+class MatchTableModel;
+struct Captions;
+
+class MainWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(WindowConfig config, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Replaceable so that tests can record instead of blocking or launching.
+  std::function<void(const QString&)> show_information;
+  std::function<void(const QString&)> show_error;
+  std::function<void(const QUrl&)> open_url;
+
+  const std::string& CurrentLanguage() const { return current_language_; }
+  const std::vector<std::string>& TeamPageList() const { return team_page_list_; }
+  const std::string& TeamDictionary() const { return team_dictionary_; }
+  const std::string& ChampionshipDictionary() const { return championship_dictionary_; }
+  MatchTable& NextGrid1Rows() { return next_grid1_rows_; }
+  MatchTable& NextGrid2Rows() { return next_grid2_rows_; }
+
+  // Runs a handler the way every control does: an error shows its text in the
+  // error box, a cancelled loop ends quietly, nothing reaches Qt.
+  void Guarded(const std::function<void()>& handler);
+
+  // What the core's long loops call once per item: mirrors the core's state
+  // in the widgets and lets the window react. Throws RunCancelled once the
+  // window is closing.
+  void ProcessMessages();
+  RunHooks Hooks();
+  // Shows the match tables and the gauge as the core left them.
+  void RefreshTables();
+
+  // Language choice and name translation.
+  void ApplyEnglish();
+  void ApplyRussian();
+  void EClick();
+  void RClick();
+  std::string TranslateTeam(std::string_view name) const;
+  std::string TranslateChampionship(std::string_view name) const;
+
+  // The date choice: the distinct dates of NextGrid1 plus " все".
+  void FillDateChoice();
+  // The detail grids of one match.
+  void ShowMatchStats(const MatchStats& stats);
+
+  // Handlers bound to the controls.
+  void spSkinXFormButton1Click();  // Start: the analysis run
+  void spSkinXFormButton2Click();  // HELP
+  void spSkinXFormButton3Click();  // OK: the date filter
+  void Save1Click();
+  void SAVE2Click();
+  void GoTotalAll1Click();
+  void GoTotalAll2Click();
+  void NextGrid1CellClick(int column, int row);
+  void NextGrid2CellClick(int column, int row);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void BuildLayout();
+  void BuildStartControls();
+  void BuildResultsPanel();
+  void BuildMatchGrids();
+  void BuildDetailGrids();
+  void BuildMenus();
+  void ConnectHandlers();
+  void ApplyCaptions(const Captions& captions);
+  void FormCreate();
+  void FormClose();
+  void SaveTable(const MatchTable& table);
+
+  WindowConfig config_;
+  CurlHttpClient ID;
+  std::string current_language_;
+  std::vector<std::string> team_page_list_;
+  std::string team_dictionary_;
+  std::string championship_dictionary_;
+  MatchTable next_grid1_rows_;
+  MatchTable next_grid2_rows_;
+  Gauge gauge_;
+  std::vector<QPixmap> flag_pictures_;
+  bool closing_ = false;
+
+  // Controls, by their layout names.
+  QLabel* spSkinStdLabel3 = nullptr;
+  QPushButton* E = nullptr;
+  QPushButton* R = nullptr;
+  QPushButton* spSkinXFormButton2 = nullptr;
+  QFrame* pan1 = nullptr;
+  QWidget* pan2 = nullptr;
+  QLabel* Image1 = nullptr;
+  QLabel* Image2 = nullptr;
+  QLabel* spSkinLinkLabel1 = nullptr;
+  QLabel* spSkinShadowLabel3 = nullptr;
+  QProgressBar* pr = nullptr;
+  QPushButton* spSkinXFormButton1 = nullptr;
+  QCheckBox* ch = nullptr;
+  QLabel* spSkinStdLabel1 = nullptr;
+  QComboBox* combo = nullptr;
+  QPushButton* spSkinXFormButton3 = nullptr;
+  QLabel* spSkinStdLabel2 = nullptr;
+  QLabel* kol = nullptr;
+  QTableView* NextGrid1 = nullptr;
+  QTableView* NextGrid2 = nullptr;
+  MatchTableModel* next_grid1_model_ = nullptr;
+  MatchTableModel* next_grid2_model_ = nullptr;
+  QLabel* spSkinShadowLabel1 = nullptr;
+  QLabel* sh1 = nullptr;
+  QLabel* spSkinShadowLabel2 = nullptr;
+  QLabel* sh2 = nullptr;
+  QFrame* spSkinBevel1 = nullptr;
+  QTableWidget* SG1 = nullptr;
+  QTableWidget* SG2 = nullptr;
+  QTableWidget* SG3 = nullptr;
+  QTableWidget* TUR = nullptr;
+  QTableWidget* TOT_COM = nullptr;
+  QListWidget* flay = nullptr;
+  QMenu* spSkinPopupMenu1 = nullptr;
+  QMenu* spSkinPopupMenu2 = nullptr;
+  QAction* Save1 = nullptr;
+  QAction* GoTotalAll1 = nullptr;
+  QAction* SAVE2 = nullptr;
+  QAction* GoTotalAll2 = nullptr;
+};
+
+}  // namespace kavero::app

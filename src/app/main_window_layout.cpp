@@ -1,0 +1,329 @@
+// The window's controls at their layout places, in their initial states.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableView>
+#include <QTableWidget>
+#include <algorithm>
+
+#include "app/captions.h"
+#include "app/flag_delegate.h"
+#include "app/header_sort.h"
+#include "app/main_window.h"
+#include "app/match_table_model.h"
+#include "app/start_pictures.h"
+#include "line/cp1251_literal.h"
+#include "line/encoding.h"
+#include "line/text.h"
+
+namespace kavero::app {
+namespace {
+
+using namespace kavero::literals;
+
+constexpr int kRowHeight = 20;
+constexpr int kHeaderHeight = 20;
+
+template <typename Widget>
+Widget* Make(QWidget* parent, const char* name) {
+  auto* widget = new Widget(parent);
+  widget->setObjectName(QString::fromLatin1(name));
+  return widget;
+}
+
+// A control whose layout size is "fits its text": sized to it and placed, moved
+// left when a longer caption would run under the control at `room_right`.
+void PlaceFitting(QWidget* widget, int left, int top, int room_right) {
+  widget->adjustSize();
+  widget->move(std::max(0, std::min(left, room_right - widget->width())), top);
+}
+
+QLabel* MakeFramedValue(QWidget* parent, const char* name, QRect place) {
+  auto* label = Make<QLabel>(parent, name);
+  label->setGeometry(place);
+  label->setFrameShape(QFrame::StyledPanel);
+  label->setFrameShadow(QFrame::Sunken);
+  label->setAlignment(Qt::AlignCenter);
+  label->setText(QStringLiteral("0"));
+  return label;
+}
+
+// Font sizes are line heights, as the layout measures them: Arial 14 pixels
+// high is a 12-pixel em.
+QFont ArialOfHeight(int line_height) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(line_height * 6 / 7);
+  return font;
+}
+
+QFont PanelFont() {
+  return ArialOfHeight(14);
+}
+
+QFont BoldFont(QFont font) {
+  font.setBold(true);
+  return font;
+}
+
+void StyleGrid(QTableView* grid) {
+  grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+  grid->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid->setAlternatingRowColors(true);
+  grid->setWordWrap(false);
+  grid->setTextElideMode(Qt::ElideNone);  // the layout's narrow columns cut, never hide, digits
+  grid->verticalHeader()->hide();
+  grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
+  grid->horizontalHeader()->setFixedHeight(kHeaderHeight);
+  grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grid->horizontalHeader()->setHighlightSections(false);
+  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void SetWidths(QTableView* grid, std::initializer_list<int> widths) {
+  int column = 0;
+  for (int width : widths) grid->setColumnWidth(column++, width);
+}
+
+QTableWidget* MakeDetailGrid(QWidget* parent, const char* name, QRect place,
+                             const QStringList& headers, std::initializer_list<int> widths) {
+  auto* grid = Make<QTableWidget>(parent, name);
+  grid->setGeometry(place);
+  grid->setColumnCount(static_cast<int>(headers.size()));
+  grid->setHorizontalHeaderLabels(headers);
+  StyleGrid(grid);
+  SetWidths(grid, widths);
+  SortOnHeaderClick(grid->horizontalHeader(),
+                    [grid](int column, Qt::SortOrder order) { grid->sortItems(column, order); });
+  return grid;
+}
+
+}  // namespace
+
+void MainWindow::BuildLayout() {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("KAVERO"));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(916, 627);
+  setFont(ArialOfHeight(13));
+
+  BuildResultsPanel();
+  BuildStartControls();
+  BuildMenus();
+  ApplyCaptions(LayoutCaptions());
+}
+
+void MainWindow::BuildStartControls() {
+  spSkinStdLabel3 = Make<QLabel>(this, "spSkinStdLabel3");
+  spSkinStdLabel3->setText(QStringLiteral("Language / Язык:"));
+  PlaceFitting(spSkinStdLabel3, 168, 104, 696);
+
+  E = Make<QPushButton>(this, "E");
+  E->setGeometry(136, 120, 81, 33);
+  E->setText(QStringLiteral("English"));
+  E->setEnabled(false);
+  R = Make<QPushButton>(this, "R");
+  R->setGeometry(224, 120, 81, 33);
+  R->setText(QStringLiteral("Русский"));
+  E->setIcon(flag_pictures_.at(FlagIndex("Великобритан"_w1251, FlagStems())));
+  R->setIcon(flag_pictures_.at(FlagIndex("Росси"_w1251, FlagStems())));
+
+  spSkinXFormButton2 = Make<QPushButton>(this, "spSkinXFormButton2");
+  spSkinXFormButton2->setGeometry(696, 120, 79, 33);
+  spSkinXFormButton2->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+
+  pan1 = Make<QFrame>(this, "pan1");
+  pan1->setGeometry(136, 156, 640, 265);
+  pan1->setFrameShape(QFrame::StyledPanel);
+  pan1->setAutoFillBackground(true);
+  pan1->setFont(PanelFont());
+
+  Image1 = Make<QLabel>(pan1, "Image1");
+  Image1->setGeometry(9, 16, 403, 141);
+  Image1->setPixmap(DrawPitchPicture(Image1->size()));
+  Image2 = Make<QLabel>(pan1, "Image2");
+  Image2->setGeometry(424, 8, 209, 225);
+  Image2->setPixmap(DrawTotalsPicture(Image2->size()));
+
+  const QString home_page = QString::fromStdString(config_.home_page);
+  spSkinLinkLabel1 = Make<QLabel>(pan1, "spSkinLinkLabel1");
+  spSkinLinkLabel1->setTextFormat(Qt::RichText);
+  spSkinLinkLabel1->setText(QStringLiteral("<a href=\"%1\">%2</a>")
+                                .arg(home_page.toHtmlEscaped(), home_page.toHtmlEscaped()));
+  spSkinLinkLabel1->setOpenExternalLinks(false);
+  spSkinLinkLabel1->setCursor(Qt::PointingHandCursor);
+  PlaceFitting(spSkinLinkLabel1, 488, 240, 636);
+
+  spSkinShadowLabel3 = Make<QLabel>(pan1, "spSkinShadowLabel3");
+  spSkinShadowLabel3->setFont(BoldFont(PanelFont()));
+  spSkinShadowLabel3->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+
+  pr = Make<QProgressBar>(pan1, "pr");
+  pr->setGeometry(16, 232, 390, 20);
+  pr->setRange(0, 100);
+  pr->setValue(0);
+  pr->setTextVisible(false);
+
+  spSkinXFormButton1 = Make<QPushButton>(pan1, "spSkinXFormButton1");
+  spSkinXFormButton1->setGeometry(128, 200, 169, 25);
+  spSkinXFormButton1->setDefault(true);
+
+  ch = Make<QCheckBox>(pan1, "ch");
+  ch->setGeometry(8, 170, 249, 25);
+  ch->setChecked(true);
+
+  pan1->raise();  // above pan2 whenever both are shown
+}
+
+void MainWindow::BuildResultsPanel() {
+  pan2 = Make<QWidget>(this, "pan2");
+  pan2->setGeometry(0, 0, 913, 628);
+  pan2->setFont(PanelFont());
+  pan2->setAutoFillBackground(true);
+  pan2->hide();
+
+  spSkinStdLabel1 = Make<QLabel>(pan2, "spSkinStdLabel1");
+  combo = Make<QComboBox>(pan2, "combo");
+  combo->setGeometry(48, 13, 97, 20);
+  spSkinXFormButton3 = Make<QPushButton>(pan2, "spSkinXFormButton3");
+  spSkinXFormButton3->setGeometry(152, 11, 49, 25);
+  spSkinXFormButton3->setText(QStringLiteral("OK"));
+  spSkinStdLabel2 = Make<QLabel>(pan2, "spSkinStdLabel2");
+  kol = MakeFramedValue(pan2, "kol", QRect(528, 16, 65, 21));
+
+  BuildMatchGrids();
+
+  spSkinBevel1 = Make<QFrame>(pan2, "spSkinBevel1");
+  spSkinBevel1->setGeometry(596, 5, 312, 464);
+  spSkinBevel1->setFrameShape(QFrame::StyledPanel);
+  spSkinBevel1->setFrameShadow(QFrame::Sunken);
+  spSkinShadowLabel1 = Make<QLabel>(pan2, "spSkinShadowLabel1");
+  spSkinShadowLabel1->setFont(BoldFont(PanelFont()));
+  sh1 = MakeFramedValue(pan2, "sh1", QRect(664, 8, 75, 21));
+  spSkinShadowLabel2 = Make<QLabel>(pan2, "spSkinShadowLabel2");
+  spSkinShadowLabel2->setFont(BoldFont(PanelFont()));
+  sh2 = MakeFramedValue(pan2, "sh2", QRect(824, 8, 75, 21));
+
+  BuildDetailGrids();
+
+  flay = Make<QListWidget>(pan2, "flay");
+  flay->setGeometry(24, 80, 105, 329);
+  for (std::string_view stem : FlagStems()) {
+    flay->addItem(QString::fromStdString(Cp1251ToUtf8(stem)));
+  }
+  flay->hide();
+}
+
+void MainWindow::BuildMatchGrids() {
+  const char separator = config_.regional.decimal_separator;
+  next_grid1_model_ = new MatchTableModel(next_grid1_rows_, flag_pictures_, separator, true, this);
+  next_grid2_model_ = new MatchTableModel(next_grid2_rows_, flag_pictures_, separator, false, this);
+  next_grid1_model_->SetHeader(MatchTableModel::kUrlColumn, QStringLiteral("URL"));
+
+  const auto make = [this](const char* name, QRect place, MatchTableModel* model) {
+    auto* grid = Make<QTableView>(pan2, name);
+    grid->setGeometry(place);
+    grid->setModel(model);
+    StyleGrid(grid);
+    grid->setItemDelegateForColumn(0, new FlagDelegate(grid));
+    SetWidths(grid, {27, 66, 47, 113, 116, 33, 39, 37, 165, 41, 43});
+    grid->setColumnHidden(MatchTableModel::kUrlColumn, true);
+    grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    SortOnHeaderClick(grid->horizontalHeader(),
+                      [model](int column, Qt::SortOrder order) { model->sort(column, order); });
+    return grid;
+  };
+  NextGrid1 = make("NextGrid1", QRect(8, 41, 585, 582), next_grid1_model_);
+  NextGrid2 = make("NextGrid2", QRect(8, 40, 585, 582), next_grid2_model_);
+  NextGrid2->hide();
+}
+
+void MainWindow::BuildDetailGrids() {
+  const QStringList history = {QString(), QString(), QString()};  // captions set by language
+  SG1 = MakeDetailGrid(pan2, "SG1", QRect(600, 40, 305, 106), history, {61, 186, 55});
+  SG2 = MakeDetailGrid(pan2, "SG2", QRect(600, 161, 305, 106), history, {61, 186, 55});
+  SG3 = MakeDetailGrid(pan2, "SG3", QRect(600, 272, 307, 192), history, {61, 186, 57});
+
+  const QFont small_header = ArialOfHeight(12);
+  TUR = MakeDetailGrid(
+      pan2, "TUR", QRect(600, 480, 305, 56),
+      {QStringLiteral("М"), QStringLiteral("Com"), QStringLiteral("И"), QStringLiteral("В"),
+       QStringLiteral("Н"), QStringLiteral("П"), QStringLiteral("З - П"), QStringLiteral("О")},
+      {30, 90, 30, 30, 30, 30, 30, 30});
+  TOT_COM = MakeDetailGrid(pan2, "TOT_COM", QRect(600, 544, 305, 75),
+                           {QStringLiteral("Команда"), QStringLiteral("И"), QStringLiteral("0,5"),
+                            QStringLiteral("1,5"), QStringLiteral("2,5"), QStringLiteral("0,5 %"),
+                            QStringLiteral("1,5 %"), QStringLiteral("2,5 %")},
+                           {90, 30, 30, 30, 30, 30, 30, 30});
+  for (QTableWidget* grid : {TUR, TOT_COM}) {
+    grid->horizontalHeader()->setFont(small_header);
+    grid->verticalHeader()->setDefaultSectionSize(18);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  }
+}
+
+void MainWindow::BuildMenus() {
+  const QIcon save_icon = style()->standardIcon(QStyle::SP_DialogSaveButton);
+  const QIcon recompute_icon = style()->standardIcon(QStyle::SP_BrowserReload);
+  const auto make_menu = [this](const char* name, QTableView* grid) {
+    auto* menu = Make<QMenu>(this, name);
+    connect(grid, &QWidget::customContextMenuRequested, menu,
+            [grid, menu](const QPoint& at) { menu->popup(grid->viewport()->mapToGlobal(at)); });
+    return menu;
+  };
+  const auto make_item = [](QMenu* menu, const char* name, const QIcon& icon) {
+    auto* action = new QAction(icon, QString(), menu);
+    action->setObjectName(QString::fromLatin1(name));
+    menu->addAction(action);
+    return action;
+  };
+  spSkinPopupMenu1 = make_menu("spSkinPopupMenu1", NextGrid1);
+  Save1 = make_item(spSkinPopupMenu1, "Save1", save_icon);
+  GoTotalAll1 = make_item(spSkinPopupMenu1, "GoTotalAll1", recompute_icon);
+  spSkinPopupMenu2 = make_menu("spSkinPopupMenu2", NextGrid2);
+  SAVE2 = make_item(spSkinPopupMenu2, "SAVE2", save_icon);
+  GoTotalAll2 = make_item(spSkinPopupMenu2, "GoTotalAll2", recompute_icon);
+}
+
+void MainWindow::ApplyCaptions(const Captions& captions) {
+  spSkinShadowLabel3->setText(captions.free_ware);
+  PlaceFitting(spSkinShadowLabel3, 544, 216, 636);
+  spSkinXFormButton2->setText(captions.help);
+  for (int column = 1; column < MatchTableModel::kColumnCount; ++column) {
+    if (column == MatchTableModel::kUrlColumn) continue;
+    next_grid1_model_->SetHeader(column, captions.match_headers[column]);
+    next_grid2_model_->SetHeader(column, captions.match_headers[column]);
+  }
+  for (QTableWidget* grid : {SG1, SG2, SG3}) {
+    grid->setHorizontalHeaderLabels(
+        {captions.history_headers.begin(), captions.history_headers.end()});
+  }
+  spSkinStdLabel1->setText(captions.date_label);
+  PlaceFitting(spSkinStdLabel1, 16, 16, 46);
+  spSkinShadowLabel1->setText(captions.step1_label);
+  PlaceFitting(spSkinShadowLabel1, 608, 8, 661);
+  spSkinShadowLabel2->setText(captions.step2_label);
+  PlaceFitting(spSkinShadowLabel2, 768, 8, 821);
+  ch->setText(captions.without_totals);
+  ch->resize(std::max(249, ch->sizeHint().width()), 25);
+  spSkinStdLabel2->setText(captions.found_label);
+  PlaceFitting(spSkinStdLabel2, 474, 20, 525);
+  spSkinXFormButton1->setText(captions.start);
+  SAVE2->setText(captions.save2);
+  GoTotalAll2->setText(captions.go_total_all2);
+  Save1->setText(captions.save1);
+  GoTotalAll1->setText(captions.go_total_all1);
+}
+
+}  // namespace kavero::app

@@ -1,0 +1,174 @@
+#include "app/match_table_model.h"
+
+#include <QColor>
+#include <QFont>
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+#include "line/encoding.h"
+#include "results/general_format.h"
+
+namespace kavero::app {
+namespace {
+
+constexpr int kFlagColumn = 0;
+constexpr int kTotalColumn = 5;
+constexpr int kStep1Column = 9;
+constexpr int kStep2Column = 10;
+
+Qt::Alignment AlignmentOf(int column) {
+  const bool left = column == 3 || column == 4 || column == MatchTableModel::kUrlColumn;
+  return (left ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter;
+}
+
+CellColour ColourOf(const MatchRow& row, int column) {
+  if (column == kStep1Column) return row.step1_colour;
+  if (column == kStep2Column) return row.step2_colour;
+  return CellColour::kNone;
+}
+
+double NumberOf(const MatchRow& row, int column) {
+  return column == kStep1Column ? row.step1 : row.step2;
+}
+
+}  // namespace
+
+MatchTableModel::MatchTableModel(MatchTable& rows, const std::vector<QPixmap>& flag_pictures,
+                                 char decimal_separator, bool bold_total, QObject* parent)
+    : QAbstractTableModel(parent),
+      rows_(rows),
+      flag_pictures_(flag_pictures),
+      decimal_separator_(decimal_separator),
+      bold_total_(bold_total),
+      shown_rows_(static_cast<int>(rows.size())) {}
+
+void MatchTableModel::SetHeader(int column, const QString& text) {
+  headers_.at(column) = text;
+  emit headerDataChanged(Qt::Horizontal, column, column);
+}
+
+void MatchTableModel::Refresh() {
+  const int now = static_cast<int>(rows_.size());
+  if (now > shown_rows_) {
+    beginInsertRows({}, shown_rows_, now - 1);
+    shown_rows_ = now;
+    endInsertRows();
+  } else if (now < shown_rows_) {
+    beginRemoveRows({}, now, shown_rows_ - 1);
+    shown_rows_ = now;
+    endRemoveRows();
+  }
+  if (now > 0) emit dataChanged(index(0, 0), index(now - 1, kColumnCount - 1));
+}
+
+int MatchTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : shown_rows_;
+}
+
+int MatchTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kColumnCount;
+}
+
+QVariant MatchTableModel::DisplayText(const MatchRow& row, int column) const {
+  if (const std::string* text = TextCell(row, column)) {
+    return QString::fromStdString(Cp1251ToUtf8(*text));
+  }
+  if (column == kStep1Column || column == kStep2Column) {
+    return QString::fromStdString(FormatGeneral(NumberOf(row, column), decimal_separator_));
+  }
+  return {};
+}
+
+QVariant MatchTableModel::data(const QModelIndex& index, int role) const {
+  // The core may have shrunk the rows since the views last heard of it.
+  if (!index.isValid() || index.row() >= static_cast<int>(rows_.size())) return {};
+  const MatchRow& row = rows_[index.row()];
+  const int column = index.column();
+  switch (role) {
+    case Qt::DisplayRole:
+      return DisplayText(row, column);
+    case Qt::DecorationRole:
+      if (column != kFlagColumn || flag_pictures_.empty()) return {};
+      return row.flag >= 0 && row.flag < static_cast<int>(flag_pictures_.size())
+                 ? flag_pictures_[row.flag]
+                 : flag_pictures_.front();
+    case Qt::ToolTipRole:
+      if (column != kFlagColumn || row.championship.empty()) return {};
+      return QString::fromStdString(Cp1251ToUtf8(row.championship));
+    case Qt::TextAlignmentRole:
+      return QVariant::fromValue(AlignmentOf(column));
+    case Qt::BackgroundRole:
+      switch (ColourOf(row, column)) {
+        case CellColour::kGreen:
+          return QColor(0, 128, 0);
+        case CellColour::kRed:
+          return QColor(255, 0, 0);
+        case CellColour::kNone:
+          return {};
+      }
+      return {};
+    case Qt::ForegroundRole:
+      if (ColourOf(row, column) == CellColour::kNone) return {};
+      return QColor(Qt::white);
+    case Qt::FontRole:
+      if (column != kTotalColumn || !bold_total_) return {};
+      {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+      }
+    default:
+      return {};
+  }
+}
+
+QVariant MatchTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount) return {};
+  if (role == Qt::DisplayRole) return headers_[section];
+  if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+  return {};
+}
+
+Qt::ItemFlags MatchTableModel::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::NoItemFlags;
+  return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+void MatchTableModel::sort(int column, Qt::SortOrder order) {
+  if (column < 0 || column >= kColumnCount) return;
+  Refresh();
+  const auto less = [column](const MatchRow& a, const MatchRow& b) {
+    if (column == kFlagColumn) return a.flag < b.flag;
+    if (column == kStep1Column || column == kStep2Column) {
+      const double x = NumberOf(a, column);
+      const double y = NumberOf(b, column);
+      return (std::isnan(x) && !std::isnan(y)) || x < y;  // NaN must not break the ordering
+    }
+    return *TextCell(a, column) < *TextCell(b, column);  // byte order of the page texts
+  };
+  std::vector<int> sorted(rows_.size());
+  std::iota(sorted.begin(), sorted.end(), 0);
+  std::stable_sort(sorted.begin(), sorted.end(), [&](int a, int b) {
+    return order == Qt::AscendingOrder ? less(rows_[a], rows_[b]) : less(rows_[b], rows_[a]);
+  });
+
+  emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+  MatchTable reordered;
+  reordered.reserve(rows_.size());
+  std::vector<int> new_position(rows_.size());
+  for (std::size_t k = 0; k < sorted.size(); ++k) {
+    reordered.push_back(std::move(rows_[sorted[k]]));
+    new_position[sorted[k]] = static_cast<int>(k);
+  }
+  rows_ = std::move(reordered);
+  const QModelIndexList before = persistentIndexList();
+  QModelIndexList after;
+  for (const QModelIndex& old_index : before) {
+    after.append(index(new_position[old_index.row()], old_index.column()));
+  }
+  changePersistentIndexList(before, after);
+  emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+}  // namespace kavero::app

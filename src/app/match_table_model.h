@@ -1,0 +1,48 @@
+#pragma once
+// Shows a match table that the window owns and the core fills: the core changes
+// the rows, then Refresh() tells the views.
+#include <QAbstractTableModel>
+#include <QPixmap>
+#include <QString>
+#include <array>
+#include <vector>
+
+#include "line/match_table.h"
+
+namespace kavero::app {
+
+class MatchTableModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  static constexpr int kColumnCount = 11;
+  static constexpr int kUrlColumn = 8;
+
+  MatchTableModel(MatchTable& rows, const std::vector<QPixmap>& flag_pictures,
+                  char decimal_separator, bool bold_total, QObject* parent = nullptr);
+
+  void SetHeader(int column, const QString& text);
+  // Brings the views up to date with the rows as they now stand.
+  void Refresh();
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  // Reorders the rows themselves, so that row indexes mean the same to the
+  // core as on screen.
+  void sort(int column, Qt::SortOrder order) override;
+
+ private:
+  QVariant DisplayText(const MatchRow& row, int column) const;
+
+  MatchTable& rows_;
+  const std::vector<QPixmap>& flag_pictures_;
+  char decimal_separator_;
+  bool bold_total_;
+  std::array<QString, kColumnCount> headers_;
+  int shown_rows_ = 0;  // the row count the views know of
+};
+
+}  // namespace kavero::app

@@ -1,0 +1,26 @@
+#pragma once
+// Where the window's servers and files are. The program itself always uses
+// the defaults; tests point the window at their own servers and folders.
+#include <string>
+
+#include "line/dates.h"
+#include "web/easy_setup.h"
+#include "web/url_probe.h"
+
+namespace kavero::app {
+
+struct WindowConfig {
+  std::string bookmaker_site;
+  std::string publishing_server;
+  std::string home_page;
+  std::string saves_path;  // the saved-results file
+  RegionalSettings regional;
+  HttpLimits http_limits;
+  ProbeLimits probe_limits;
+};
+
+// The compile-time addresses, "saves.txt" beside the executable and the
+// system's regional settings. Needs the application object.
+WindowConfig DefaultWindowConfig();
+
+}  // namespace kavero::app
