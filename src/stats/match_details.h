@@ -22,9 +22,8 @@ std::string FormatClickLabel(double value, char decimal_separator);
 // most ten significant digits (12.34375 -> 12.34).
 //
 // Both roundings judge a half on the exact decimal value of the double, as a
-// fixed-point formatter does: 2.675 is stored
-// as 2.67499999999999982236431605997495353221893310546875 and rounds down, while 0.125 is exact and
-// rounds up.
+// fixed-point formatter does: the double nearest 2.675 lies just below it and
+// rounds down, while 0.125 is exact and rounds up.
 double RoundTwoDecimals(double value);
 
 // Step1 <= -5 red, >= 5 green; Step2 <= 2 red, >= 2.7 green. Values in
