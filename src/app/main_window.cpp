@@ -177,6 +177,18 @@ void MainWindow::RClick() {
   E->setEnabled(true);
 }
 
+void MainWindow::FixLanguageChoice() {
+  // ApplyEnglish leaves E as it is, so exactly one of the two applies.
+  if (!E->isEnabled()) {
+    current_language_ = "ENG";
+    ApplyEnglish();
+  }
+  if (E->isEnabled()) {
+    current_language_ = "RUS";
+    ApplyRussian();
+  }
+}
+
 std::string MainWindow::TranslateTeam(std::string_view name) const {
   return kavero::TranslateTeam(team_dictionary_, name);
 }
@@ -190,10 +202,9 @@ void MainWindow::spSkinXFormButton2Click() {
 }
 
 void MainWindow::FillDateChoice() {
+  const std::string dates = CollectDates(next_grid1_rows_);
   std::vector<std::string> entries;
-  for (std::string_view date : SplitLines(CollectDates(next_grid1_rows_))) {
-    entries.emplace_back(date);
-  }
+  for (std::string_view date : SplitLines(dates)) entries.emplace_back(date);
   entries.emplace_back(kAllDates);
   std::sort(entries.begin(), entries.end());  // byte order, as a sorted list keeps them
   combo->clear();
