@@ -1,5 +1,6 @@
 #include "line/line_download.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "line/cp1251_literal.h"
@@ -66,11 +67,11 @@ std::string ParseLinePage(std::string_view page, const RunHooks& hooks) {
     const auto table = ParseLineTable(section, championship);
     // One byte on, so that a heading inside the section just read starts the next one.
     scan.SkipAfter(kFootballHeading, 1);
-    for (const auto line : SplitLines(table)) {
+    // The window gets its turn once per match, as if the lines were added one by one.
+    for (auto count = std::count(table.begin(), table.end(), '\n'); count > 0; --count) {
       hooks.ProcessMessages();
-      lines += line;
-      lines += "\r\n";
     }
+    lines += table;
   }
   return lines;
 }

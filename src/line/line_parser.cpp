@@ -1,6 +1,8 @@
 #include "line/line_parser.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <utility>
 
 #include "line/cp1251_literal.h"
@@ -35,6 +37,59 @@ constexpr int kCellCount = 18;
 
 using Cells = std::array<std::string_view, kCellCount>;
 
+// A byte loop: the markers are a few bytes long, shorter than a library call.
+bool StartsWith(std::string_view text, std::size_t at, std::string_view marker) {
+  if (text.size() - at < marker.size()) return false;
+  for (std::size_t i = 0; i < marker.size(); ++i) {
+    if (text[at + i] != marker[i]) return false;
+  }
+  return true;
+}
+
+// Offset of the first occurrence of marker at or after `from`, npos when none.
+// In HTML the first byte of most markers, "<", comes every few bytes, so a
+// first-byte search stops all the time; testing three bytes of the marker at
+// 16 positions at once lets whole blocks go by.
+std::size_t FindMarker(std::string_view text, std::string_view marker, std::size_t from = 0) {
+  using Block = unsigned char __attribute__((vector_size(16)));
+  constexpr std::size_t kWidth = sizeof(Block);
+  if (marker.empty() || text.size() < marker.size()) return std::string_view::npos;
+  const std::size_t last = text.size() - marker.size();  // the last possible start
+  const std::size_t middle = marker.size() / 2;
+  const std::size_t end = marker.size() - 1;
+  const auto splat = [](char byte) {
+    Block block;
+    for (std::size_t i = 0; i < kWidth; ++i) block[i] = static_cast<unsigned char>(byte);
+    return block;
+  };
+  const Block first_bytes = splat(marker[0]);
+  const Block middle_bytes = splat(marker[middle]);
+  const Block end_bytes = splat(marker[end]);
+  const auto load = [&text](std::size_t at) {
+    Block block;
+    std::memcpy(&block, text.data() + at, kWidth);
+    return block;
+  };
+  for (; from + kWidth - 1 <= last; from += kWidth) {
+    const Block candidates = (load(from) == first_bytes) & (load(from + middle) == middle_bytes) &
+                             (load(from + end) == end_bytes);
+    std::uint64_t halves[2];
+    std::memcpy(halves, &candidates, kWidth);
+    if ((halves[0] | halves[1]) == 0) continue;
+    for (std::size_t i = 0; i < kWidth; ++i) {
+      if (candidates[i] != 0 && StartsWith(text, from + i, marker)) return from + i;
+    }
+  }
+  for (; from <= last; ++from) {
+    if (StartsWith(text, from, marker)) return from;
+  }
+  return std::string_view::npos;
+}
+
+bool Holds(std::string_view text, std::string_view marker) {
+  return TextPos(marker, text) != 0;
+}
+
 // A field line is one line of text: a line break (or a NUL, which ends a
 // text of lines) inside a cell would split the match into two records.
 void AppendField(std::string& line, std::string_view field) {
@@ -62,10 +117,6 @@ void AppendMatch(std::string& out, std::string_view date, const Cells& cells,
   AppendField(out, CellText(cells[15]));
   AppendField(out, championship);
   out += "\r\n";
-}
-
-bool Holds(std::string_view text, std::string_view marker) {
-  return TextPos(marker, text) != 0;
 }
 
 }  // namespace
@@ -96,22 +147,24 @@ void SuffixScanner::SkipTo(std::string_view marker) {
 std::size_t SuffixScanner::Find(std::string_view marker) {
   for (std::size_t i = 0; i < found_count_; ++i) {
     auto& found = found_[i];
-    if (found.marker != marker) continue;
+    if (found.marker.data() != marker.data() && found.marker != marker) continue;
     if (found.at != std::string_view::npos && found.at < start_) {
-      found.at = text_.find(marker, start_);
+      found.at = FindMarker(text_, marker, start_);
     }
     return found.at;
   }
-  const auto at = text_.find(marker, start_);
+  const auto at = FindMarker(text_, marker, start_);
   if (found_count_ < found_.size()) found_[found_count_++] = {marker, at};
   return at;
 }
 
 std::string ParseLineTable(std::string_view section, std::string_view championship) {
+  const auto table_end = FindMarker(section, "</table");
+  if (table_end == std::string_view::npos) return {};
   // The first row is dropped unread, before the case variants are unified.
-  std::string text(TextAfter(TextBefore(section, "</table"), "</tr", 4));
+  std::string text(TextAfter(section.substr(0, table_end), "</tr", 4));
   for (const auto& [variant, form] : kCaseVariants) {
-    if (text.find(variant) != std::string::npos) text = ReplaceAll(text, variant, form);
+    if (FindMarker(text, variant) != std::string_view::npos) text = ReplaceAll(text, variant, form);
   }
 
   std::string out;
