@@ -8,7 +8,8 @@ namespace kavero {
 
 std::int64_t TextPos(std::string_view marker, std::string_view text) {
   if (marker.empty() || text.empty()) return 0;
-  const auto at = text.find(marker);
+  // One-byte markers ("<", ">", ".") are the most common: a plain byte search.
+  const auto at = marker.size() == 1 ? text.find(marker[0]) : text.find(marker);
   return at == std::string_view::npos ? 0 : static_cast<std::int64_t>(at) + 1;
 }
 
