@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
   int qt_argc = argc > 0 ? 1 : 0;
   QApplication application(qt_argc, argv);
   kavero::app::ApplyCalmStyle(application);
-  kavero::app::MainWindow window(kavero::app::DefaultWindowConfig());
+  kavero::app::MainWindow window;
   window.show();
   return application.exec();
 }

@@ -130,8 +130,18 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {
+  // The results panel leaves a thin strip of the window uncovered; the title
+  // band belongs to the start screen only.
+  if (!pan2->isHidden()) return;
   QPainter painter(this);
   PaintBackdrop(painter, rect());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == pan2 && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+    update();
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::RefreshTables() {

@@ -35,7 +35,7 @@ class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit MainWindow(WindowConfig config, QWidget* parent = nullptr);
+  explicit MainWindow(WindowConfig config = DefaultWindowConfig(), QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // Replaceable so that tests can record instead of blocking or launching.
@@ -93,6 +93,7 @@ class MainWindow : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildLayout();

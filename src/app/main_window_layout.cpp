@@ -192,6 +192,7 @@ void MainWindow::BuildResultsPanel() {
   pan2->setFont(PanelFont());
   pan2->setAutoFillBackground(true);
   pan2->hide();
+  pan2->installEventFilter(this);
 
   spSkinStdLabel1 = Make<QLabel>(pan2, "spSkinStdLabel1");
   combo = Make<QComboBox>(pan2, "combo");
