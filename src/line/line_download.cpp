@@ -54,7 +54,11 @@ void AppendQueryValue(std::string& address, std::string_view value) {
 
 std::string ParseLinePage(std::string_view page, const RunHooks& hooks) {
   std::string lines;
-  SuffixScanner scan(TextBefore(page, "name=cc"));
+  const auto line_part = TextBefore(page, "name=cc");
+  // Sections may overlap: the page is unified once, and each section's table
+  // is read from the same place in the unified copy.
+  const std::string unified = UnifyCase(line_part);
+  SuffixScanner scan(line_part);
   while (scan.Holds(kFootballHeading)) {
     hooks.ProcessMessages();
     if (hooks.gauge != nullptr) hooks.gauge->SetValue(hooks.gauge->value + 1);
@@ -64,7 +68,9 @@ std::string ParseLinePage(std::string_view page, const RunHooks& hooks) {
     const auto championship = Trim(TextSlice(heading, TextPos(kFootballHeading, heading) + 7,
                                              static_cast<std::int64_t>(heading.size()) - 8));
     const auto section = TextSlice(scan.Rest(), 1, scan.Pos("</table>") + 8);
-    const auto table = ParseLineTable(section, championship);
+    const auto offset = static_cast<std::size_t>(section.data() - line_part.data());
+    const auto table =
+        ParseUnifiedTable(std::string_view(unified).substr(offset, section.size()), championship);
     // One byte on, so that a heading inside the section just read starts the next one.
     scan.SkipAfter(kFootballHeading, 1);
     // The window gets its turn once per match, as if the lines were added one by one.

@@ -158,15 +158,29 @@ std::size_t SuffixScanner::Find(std::string_view marker) {
   return at;
 }
 
-std::string ParseLineTable(std::string_view section, std::string_view championship) {
-  const auto table_end = FindMarker(section, "</table");
-  if (table_end == std::string_view::npos) return {};
-  // The first row is dropped unread, before the case variants are unified.
-  std::string text(TextAfter(section.substr(0, table_end), "</tr", 4));
+std::string UnifyCase(std::string_view text) {
+  // What ReplaceAll would give, written in place: a form has its spelling's
+  // length and no capital letter, so writing it never makes a new occurrence
+  // of any spelling and every search can go on after the one just replaced.
+  std::string unified(text);
   for (const auto& [variant, form] : kCaseVariants) {
-    if (FindMarker(text, variant) != std::string_view::npos) text = ReplaceAll(text, variant, form);
+    for (auto at = FindMarker(unified, variant); at != std::string_view::npos;
+         at = FindMarker(unified, variant, at + variant.size())) {
+      unified.replace(at, form.size(), form);
+    }
   }
+  return unified;
+}
 
+std::string ParseLineTable(std::string_view section, std::string_view championship) {
+  return ParseUnifiedTable(UnifyCase(section), championship);
+}
+
+std::string ParseUnifiedTable(std::string_view section, std::string_view championship) {
+  // The first row is dropped unread. Only a lower-case "</tr" ends it: no
+  // spelling of another marker is unified into "</tr".
+  SuffixScanner table(section);
+  const auto text = TextAfter(table.Before("</table"), "</tr", 4);
   std::string out;
   std::string_view date;
   SuffixScanner scan(text);

@@ -4,6 +4,7 @@
 
 #include <mutex>
 
+#include "line/line_parser.h"
 #include "line/text.h"
 #include "line_page_fixture.h"
 #include "support/loopback_server.h"
@@ -68,6 +69,61 @@ TEST(ParseLinePage, LetsTheWindowWorkPerSectionAndPerMatch) {
   int calls = 0;
   ParseLinePage(page, RunHooks{nullptr, [&] { ++calls; }});
   EXPECT_EQ(calls, 2 + 4);
+}
+
+// The page read the plain way: every section cut with the plain routines and
+// read on its own.
+std::string ReadSectionBySection(std::string_view page) {
+  const std::string_view heading_marker = "Футбол."_w1251;
+  std::string lines;
+  auto rest = TextBefore(page, "name=cc");
+  while (TextPos(heading_marker, rest) != 0) {
+    rest = TextFrom(rest, heading_marker);
+    const auto heading = TextBefore(rest, "<");
+    const auto championship = Trim(TextSlice(heading, TextPos(heading_marker, heading) + 7,
+                                             static_cast<std::int64_t>(heading.size()) - 8));
+    lines += ParseLineTable(TextSlice(rest, 1, TextPos("</table>", rest) + 8), championship);
+    rest = TextAfter(rest, heading_marker, 1);
+  }
+  return lines;
+}
+
+TEST(ParseLinePage, ReadsEverySectionAsIfCutOnItsOwn) {
+  const std::string_view pieces[] = {"Футбол. "_w1251,
+                                     "Футбол."_w1251,
+                                     "A:",
+                                     "<tr>",
+                                     "</tr>",
+                                     "<TR>",
+                                     "</TR>",
+                                     "<td>",
+                                     "</td>",
+                                     "<TD class=x>",
+                                     "</Td>",
+                                     "<td colspan=2>",
+                                     "COLSPAN",
+                                     "19.02.2011",
+                                     "Время"_w1251,
+                                     "ХОЗЯЕВА"_w1251,
+                                     "Угл "_w1251,
+                                     "x",
+                                     " ",
+                                     "</table>",
+                                     "</table",
+                                     "<",
+                                     ">",
+                                     "\r\n",
+                                     "<a href=\"s\">"};
+  unsigned seed = 5;
+  for (int round = 0; round < 3000; ++round) {
+    std::string page;
+    for (int i = 0; i < 60; ++i) {
+      seed = seed * 1103515245u + 12345u;
+      page += pieces[(seed >> 16) % std::size(pieces)];
+    }
+    if (round % 4 != 0) page += "name=cc";
+    ASSERT_EQ(ParseLinePage(page, RunHooks{}), ReadSectionBySection(page)) << page;
+  }
 }
 
 // The bookmaker site on loopback: records the target of every request.

@@ -138,5 +138,58 @@ TEST(SuffixScanner, CutsLikeThePlainRoutines) {
   }
 }
 
+TEST(UnifyCase, GivesWhatReplacingEverySpellingInTurnGives) {
+  const std::pair<std::string_view, std::string_view> spellings[] = {
+      {"<TR", "<tr"},
+      {"<Tr", "<tr"},
+      {"<TD", "<td"},
+      {"<Td", "<td"},
+      {"</TD", "</td"},
+      {"</Td", "</td"},
+      {"COLSPAN", "colspan"},
+      {"Colspan", "colspan"},
+      {"ХОЗЯЕВА"_w1251, "хозяева"_w1251},
+      {"Хозяева"_w1251, "хозяева"_w1251},
+      {"УГЛ "_w1251, "угл "_w1251},
+      {"Угл "_w1251, "угл "_w1251},
+      {"ВРЕМЯ"_w1251, "время"_w1251},
+      {"Время"_w1251, "время"_w1251},
+  };
+  // Pieces that overlap and abut the spellings in every way.
+  const std::string_view pieces[] = {"<",
+                                     "</",
+                                     "T",
+                                     "R",
+                                     "r",
+                                     "D",
+                                     "d",
+                                     "C",
+                                     "O",
+                                     "o",
+                                     "LSPAN",
+                                     "lspan",
+                                     "Х"_w1251,
+                                     "ОЗЯЕВА"_w1251,
+                                     "озяева"_w1251,
+                                     "У"_w1251,
+                                     "ГЛ "_w1251,
+                                     "гл "_w1251,
+                                     "В"_w1251,
+                                     "РЕМЯ"_w1251,
+                                     "ремя"_w1251,
+                                     " "};
+  unsigned seed = 11;
+  for (int round = 0; round < 5000; ++round) {
+    std::string text;
+    for (int i = 0; i < 30; ++i) {
+      seed = seed * 1103515245u + 12345u;
+      text += pieces[(seed >> 16) % std::size(pieces)];
+    }
+    std::string expected = text;
+    for (const auto& [spelling, form] : spellings) expected = ReplaceAll(expected, spelling, form);
+    ASSERT_EQ(UnifyCase(text), expected) << text;
+  }
+}
+
 }  // namespace
 }  // namespace kavero
