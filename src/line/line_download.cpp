@@ -6,6 +6,7 @@
 #include "line/cp1251_literal.h"
 #include "line/line_parser.h"
 #include "line/text.h"
+#include "web/form_encode.h"
 
 namespace kavero {
 
@@ -29,25 +30,6 @@ std::vector<std::string> FootballLineIds(std::string_view menu) {
     scan.SkipAfter(kFootball, 6);
   }
   return ids;
-}
-
-// The identifier comes from the page: anything but a plain URL character is
-// escaped so that it cannot end the query or break the address.
-void AppendQueryValue(std::string& address, std::string_view value) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  for (const char c : value) {
-    const auto byte = static_cast<unsigned char>(c);
-    const bool plain = (byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z') ||
-                       (byte >= 'a' && byte <= 'z') || byte == '-' || byte == '.' || byte == '_' ||
-                       byte == '~';
-    if (plain) {
-      address += c;
-    } else {
-      address += '%';
-      address += kHex[byte >> 4];
-      address += kHex[byte & 0x0F];
-    }
-  }
 }
 
 }  // namespace
@@ -92,9 +74,9 @@ std::string DownloadLine(HttpClient& client, std::string_view bookmaker_site,
   }
   auto address = site + "bets/bets2.php?";
   for (const auto& id : ids) {
-    address += "line_id[]=";
-    AppendQueryValue(address, id);
-    address += '&';
+    // The identifier comes from the page: encoded, it can neither end the
+    // query nor break the address.
+    address += "line_id[]=" + FormEncode(id) + "&";
   }
   return ParseLinePage(client.Get(address).body, hooks);
 }
