@@ -1,0 +1,39 @@
+#pragma once
+// The daily tables that users publish, one file per date text.
+#include <atomic>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kavero::demo {
+
+// A date text as the user's short date format writes it ("10.12.2026",
+// "2026-12-10", "12/10/26"): 1 to 32 bytes of ASCII letters, digits, ".", "-",
+// "/" and space, beginning with a letter or digit, never holding "..".
+bool IsValidDateText(std::string_view date);
+
+// The file name of a valid date's table: "/" becomes "_s" and a space "_b",
+// so the name stays one plain name inside the storage folder.
+std::string StoredFileName(std::string_view date);
+
+enum class PublishOutcome { Stored, AlreadyPublished, InvalidDate, StorageFailed };
+
+class PublishedStore {
+ public:
+  explicit PublishedStore(std::filesystem::path folder);
+
+  // Keeps the first table of a date; later ones change nothing. The table
+  // appears whole or not at all, also when many publish the same date at once.
+  PublishOutcome Publish(std::string_view date, std::string_view table);
+  // The stored table; nothing for an invalid or unpublished date.
+  std::optional<std::string> Read(std::string_view date) const;
+
+  const std::filesystem::path& folder() const { return folder_; }
+
+ private:
+  std::filesystem::path folder_;
+  std::atomic<unsigned> next_temporary_{0};
+};
+
+}  // namespace kavero::demo
