@@ -1,0 +1,67 @@
+#include "web/answer_collector.h"
+
+#include <string_view>
+
+#include "web/header_lines.h"
+
+namespace kavero {
+
+void AnswerCollector::Attach(CURL* handle) {
+  curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, &AnswerCollector::OnHeader);
+  curl_easy_setopt(handle, CURLOPT_HEADERDATA, this);
+  curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &AnswerCollector::OnBody);
+  curl_easy_setopt(handle, CURLOPT_WRITEDATA, this);
+}
+
+std::size_t AnswerCollector::OnHeader(char* data, std::size_t size, std::size_t count, void* self) {
+  auto& collector = *static_cast<AnswerCollector*>(self);
+  const std::string_view line(data, size * count);
+  // Each status line opens a new answer, so an interim 100 leaves nothing behind.
+  if (const int status = StatusCodeOf(line); status != 0) {
+    collector.status_ = status;
+    collector.has_location_ = false;
+  } else if (IsHeader(line, "Location")) {
+    collector.has_location_ = true;
+  }
+  return line.size();
+}
+
+std::size_t AnswerCollector::OnBody(char* data, std::size_t size, std::size_t count, void* self) {
+  auto& collector = *static_cast<AnswerCollector*>(self);
+  const std::size_t length = size * count;
+  // Returning less than given stops the transfer.
+  if (collector.Refused()) return 0;
+  const std::size_t room = collector.max_body_ - collector.body_.size();
+  if (length > room) {
+    collector.body_.append(data, room);
+    collector.too_large_ = true;
+    return 0;
+  }
+  collector.body_.append(data, length);
+  return length;
+}
+
+bool AnswerCollector::Refused() const {
+  return status_ < 200 || status_ > 299 || has_location_;
+}
+
+FetchResult AnswerCollector::Finish(CURLcode code) {
+  FetchResult result;
+  if (status_ != 0 && Refused()) {
+    result.error = has_location_ && status_ >= 200 && status_ <= 299
+                       ? "Answer carries a Location header"
+                       : "HTTP status " + std::to_string(status_);
+    return result;
+  }
+  result.body = std::move(body_);
+  if (too_large_) {
+    result.error = "Body larger than " + std::to_string(max_body_) + " bytes";
+  } else if (code != CURLE_OK) {
+    result.error = curl_easy_strerror(code);
+  } else {
+    result.ok = true;
+  }
+  return result;
+}
+
+}  // namespace kavero

@@ -1,0 +1,59 @@
+#include "web/curl_http_client.h"
+
+#include "web/answer_collector.h"
+#include "web/form_encode.h"
+
+namespace kavero {
+
+namespace {
+
+void LockShare(CURL*, curl_lock_data, curl_lock_access, void* mutex) {
+  static_cast<std::mutex*>(mutex)->lock();
+}
+
+void UnlockShare(CURL*, curl_lock_data, void* mutex) {
+  static_cast<std::mutex*>(mutex)->unlock();
+}
+
+}  // namespace
+
+CurlHttpClient::CurlHttpClient(const HttpLimits& limits)
+    : limits_(limits), get_headers_(GetHeaders()), post_headers_(PostHeaders()) {
+  // Creating the first easy handle sets up libcurl before the share is made.
+  Disconnect();
+  share_.reset(curl_share_init());
+  curl_share_setopt(share_.get(), CURLSHOPT_SHARE, CURL_LOCK_DATA_COOKIE);
+  curl_share_setopt(share_.get(), CURLSHOPT_LOCKFUNC, &LockShare);
+  curl_share_setopt(share_.get(), CURLSHOPT_UNLOCKFUNC, &UnlockShare);
+  curl_share_setopt(share_.get(), CURLSHOPT_USERDATA, &share_mutex_);
+  curl_easy_setopt(handle_.get(), CURLOPT_SHARE, share_.get());
+}
+
+FetchResult CurlHttpClient::Get(const std::string& address) {
+  PrepareGet(handle_.get(), address, get_headers_.get());
+  return Perform();
+}
+
+FetchResult CurlHttpClient::PostForm(const std::string& address,
+                                     const std::vector<std::string>& fields) {
+  const std::string body = BuildFormBody(fields);
+  Disconnect();
+  PreparePost(handle_.get(), address, body, post_headers_.get());
+  return Perform();
+}
+
+void CurlHttpClient::Disconnect() {
+  // The connection lives in the handle and the cookies in the share, so a new
+  // handle closes the one without losing the other.
+  handle_ = NewEasyHandle();
+  ConfigureEasyHandle(handle_.get(), limits_);
+  if (share_) curl_easy_setopt(handle_.get(), CURLOPT_SHARE, share_.get());
+}
+
+FetchResult CurlHttpClient::Perform() {
+  AnswerCollector collector(limits_.max_body);
+  collector.Attach(handle_.get());
+  return collector.Finish(curl_easy_perform(handle_.get()));
+}
+
+}  // namespace kavero

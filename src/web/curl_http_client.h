@@ -1,0 +1,41 @@
+#pragma once
+// The program's HTTP client on libcurl: one easy handle, at most one open
+// connection kept alive between requests, cookies in memory for the whole run.
+#include <curl/curl.h>
+
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "web/curl_handles.h"
+#include "web/easy_setup.h"
+#include "web/http_client.h"
+
+namespace kavero {
+
+class CurlHttpClient : public HttpClient {
+ public:
+  explicit CurlHttpClient(const HttpLimits& limits = {});
+  CurlHttpClient(const CurlHttpClient&) = delete;
+  CurlHttpClient& operator=(const CurlHttpClient&) = delete;
+
+  FetchResult Get(const std::string& address) override;
+  FetchResult PostForm(const std::string& address, const std::vector<std::string>& fields) override;
+  void Disconnect() override;
+
+  // The cookie store; attach it to other handles (CURLOPT_SHARE) to share cookies.
+  CURLSH* CookieShare() const { return share_.get(); }
+  const HttpLimits& limits() const { return limits_; }
+
+ private:
+  FetchResult Perform();
+
+  HttpLimits limits_;
+  std::mutex share_mutex_;
+  ShareHandle share_;
+  EasyHandle handle_;
+  HeaderList get_headers_;
+  HeaderList post_headers_;
+};
+
+}  // namespace kavero

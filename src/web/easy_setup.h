@@ -1,0 +1,39 @@
+#pragma once
+// The settings every request of the client carries, kept in one place so that
+// other transfer drivers (a multi handle, say) send exactly the same requests.
+#include <curl/curl.h>
+
+#include <chrono>
+#include <cstddef>
+#include <string>
+
+#include "web/curl_handles.h"
+
+namespace kavero {
+
+struct HttpLimits {
+  // A connection not made within this time fails.
+  std::chrono::milliseconds connect_timeout{15'000};
+  // A transfer that receives nothing for this long fails (whole seconds, at least 1).
+  std::chrono::seconds stall_timeout{30};
+  // A body larger than this fails; what fitted is kept.
+  std::size_t max_body = std::size_t{64} << 20;
+};
+
+inline constexpr const char* kClientUserAgent = "Mozilla/3.0 (compatible; Indy Library)";
+
+// Fixed settings: user agent, in-memory cookies, plain http only, no proxy,
+// no redirects, one connection kept alive, the limits.
+void ConfigureEasyHandle(CURL* handle, const HttpLimits& limits);
+
+// Header lines of a GET and of a form POST; they must outlive the transfer.
+HeaderList GetHeaders();
+HeaderList PostHeaders();
+
+// Turns a configured handle into a GET or a POST of `address`. The request
+// target travels exactly as written. `body` must outlive the transfer.
+void PrepareGet(CURL* handle, const std::string& address, curl_slist* headers);
+void PreparePost(CURL* handle, const std::string& address, const std::string& body,
+                 curl_slist* headers);
+
+}  // namespace kavero
