@@ -1,0 +1,45 @@
+#include "results/date_filter.h"
+
+#include <cmath>
+#include <unordered_set>
+#include <vector>
+
+#include "line/text.h"
+
+namespace kavero {
+
+std::string CollectDates(const MatchTable& table) {
+  std::unordered_set<std::string_view> seen;
+  std::vector<std::string> dates;
+  for (const auto& row : table) {
+    if (seen.insert(row.date).second) dates.push_back(row.date);
+  }
+  return JoinLines(dates);
+}
+
+namespace {
+
+// Halves go to the even neighbour (the default rounding mode); a result of
+// minus zero is stored as zero so that it never prints as "-0".
+double WholeNumber(double value) {
+  const double rounded = std::nearbyint(value);
+  return rounded == 0 ? 0.0 : rounded;
+}
+
+}  // namespace
+
+MatchTable RowsOfDate(const MatchTable& table, std::string_view date) {
+  MatchTable rows;
+  for (const auto& row : table) {
+    if (row.date != date) continue;
+    MatchRow& copy = rows.emplace_back();
+    copy.flag = row.flag;
+    copy.championship = row.championship;
+    for (int column = 1; column <= 8; ++column) *TextCell(copy, column) = *TextCell(row, column);
+    copy.step1 = WholeNumber(row.step1);
+    copy.step2 = WholeNumber(row.step2);
+  }
+  return rows;
+}
+
+}  // namespace kavero

@@ -1,0 +1,59 @@
+#include "results/replace_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <random>
+#include <stdexcept>
+
+namespace kavero {
+
+namespace {
+
+[[noreturn]] void ThrowCannotCreate(const std::string& path, int error) {
+  throw std::runtime_error("Cannot create file \"" + path + "\". " + std::strerror(error));
+}
+
+// A new file with a name of its own beside `path`; -1 with errno set on failure.
+int CreateSibling(const std::string& path, std::string& sibling) {
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    sibling = path + ".tmp" + std::to_string(random());
+    const int fd = open(sibling.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+bool WriteAll(int fd, std::string_view contents) {
+  while (!contents.empty()) {
+    const ssize_t written = write(fd, contents.data(), contents.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written < 0) return false;
+    if (written == 0) {
+      errno = EIO;
+      return false;
+    }
+    contents.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+}  // namespace
+
+void ReplaceFile(const std::string& path, std::string_view contents) {
+  std::string sibling;
+  const int fd = CreateSibling(path, sibling);
+  if (fd < 0) ThrowCannotCreate(path, errno);
+  int error = 0;
+  if (!WriteAll(fd, contents) || fsync(fd) != 0) error = errno;
+  if (close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && rename(sibling.c_str(), path.c_str()) != 0) error = errno;
+  if (error == 0) return;
+  unlink(sibling.c_str());
+  ThrowCannotCreate(path, error);
+}
+
+}  // namespace kavero

@@ -1,0 +1,13 @@
+#pragma once
+// Replacing a file whole without ever leaving it half written.
+#include <string>
+#include <string_view>
+
+namespace kavero {
+
+// Writes `contents` (bytes as they are) to a new file beside `path`, then renames
+// it over `path`. Throws std::runtime_error
+// 'Cannot create file "<path>". <system error text>' when that fails.
+void ReplaceFile(const std::string& path, std::string_view contents);
+
+}  // namespace kavero

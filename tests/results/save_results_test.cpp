@@ -1,0 +1,191 @@
+#include "results/save_results.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "line/cp1251_literal.h"
+#include "results/saved_text.h"
+#include "support/loopback_server.h"
+#include "web/curl_http_client.h"
+
+namespace kavero {
+namespace {
+
+using namespace kavero::literals;
+namespace fs = std::filesystem;
+
+const std::string kToday = "05.03.2024";
+
+MatchRow Row(std::string home, double step1, double step2) {
+  MatchRow row;
+  row.flag = 3;
+  row.championship = std::string("Лига"_w1251);
+  row.date = kToday;
+  row.time = "18:00";
+  row.home = std::move(home);
+  row.away = "B";
+  row.total = "2.5";
+  row.under = "1.9";
+  row.over = "1.9";
+  row.url = "u";
+  row.step1 = step1;
+  row.step2 = step2;
+  return row;
+}
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// A publisher on loopback whose file for today answers `probe_status`; it
+// records every form posted and counts every request of any kind.
+class SaveResultsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("kavero-save-" + std::to_string(getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    auto& http = publisher_.server();
+    http.set_logger([this](const httplib::Request&, const httplib::Response&) { ++requests_; });
+    http.Get("/kavero/" + kToday + ".txt", [this](const httplib::Request&, httplib::Response& res) {
+      res.status = probe_status_;
+      if (probe_status_ == 302) res.set_header("Location", "/elsewhere");
+    });
+    // The answer to a publication is ignored, so a failing one must not matter.
+    http.Post("/kavero/file.php", [this](const httplib::Request& req, httplib::Response& res) {
+      posts_.push_back(req.body);
+      res.status = 500;
+    });
+    publisher_.Start();
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  SaveContext Context(std::string language, fs::path file) {
+    return SaveContext{.language = std::move(language),
+                       .today = kToday,
+                       .decimal_separator = ',',
+                       .file_path = file.string(),
+                       .client = client_,
+                       .publishing_server = publisher_.base()};
+  }
+  SaveContext Context(std::string language) {
+    return Context(std::move(language), folder_ / "saves.txt");
+  }
+
+  fs::path folder_;
+  testing::LoopbackServer publisher_;
+  CurlHttpClient client_;
+  int probe_status_ = 404;
+  std::vector<std::string> posts_;
+  std::atomic<int> requests_{0};
+};
+
+TEST_F(SaveResultsTest, WritesElevenFieldsPerRowExactly) {
+  SaveResults({Row("A", 2.25, 0), Row("C", 1, 1e-6)}, Context("ENG"));
+  EXPECT_EQ(ReadFile(folder_ / "saves.txt"),
+            "05.03.2024>>18:00>>A>>B>>2.5>>1.9>>1.9>>u>>2,25>>0>>" + std::string("Лига"_w1251) +
+                ">>\r\n"
+                "05.03.2024>>18:00>>C>>B>>2.5>>1.9>>1.9>>u>>1>>1E-6>>" +
+                std::string("Лига"_w1251) + ">>\r\n");
+}
+
+TEST_F(SaveResultsTest, EverySaveReplacesTheWholeFile) {
+  SaveResults({Row("A", 1, 2), Row("C", 3, 4)}, Context("ENG"));
+  SaveResults({Row("D", 5, 6)}, Context("ENG"));
+  EXPECT_EQ(ReadFile(folder_ / "saves.txt"), SavedText({Row("D", 5, 6)}, ','));
+  SaveResults({}, Context("ENG"));
+  EXPECT_EQ(fs::file_size(folder_ / "saves.txt"), 0u);
+  // Nothing but the file itself is left in the folder.
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+}
+
+TEST_F(SaveResultsTest, PublishesInRussianOnlyWhileTodaysFileIsMissing) {
+  struct Case {
+    std::string language;
+    int probe_status;
+    std::size_t posts;
+    int requests;
+  };
+  const Case cases[] = {
+      {"RUS", 200, 0, 1}, {"RUS", 302, 0, 1}, {"RUS", 404, 1, 2},
+      {"RUS", 500, 1, 2}, {"ENG", 404, 0, 0}, {"rus", 404, 0, 0},
+  };
+  for (const auto& c : cases) {
+    probe_status_ = c.probe_status;
+    posts_.clear();
+    requests_ = 0;
+    fs::remove(folder_ / "saves.txt");
+    SaveResults({Row("A", 1, 2)}, Context(c.language));
+    const auto label = c.language + " " + std::to_string(c.probe_status);
+    EXPECT_EQ(posts_.size(), c.posts) << label;
+    EXPECT_EQ(requests_, c.requests) << label;
+    // The local file is written whatever happened to the publication.
+    EXPECT_EQ(ReadFile(folder_ / "saves.txt"), SavedText({Row("A", 1, 2)}, ',')) << label;
+  }
+}
+
+TEST_F(SaveResultsTest, PublishedFormCarriesDateAndEncodedText) {
+  SaveResults({Row("A", 1, 2)}, Context("RUS"));
+  ASSERT_EQ(posts_.size(), 1u);
+  EXPECT_EQ(posts_[0],
+            "datas=05%2E03%2E2024&stext="
+            "05%2E03%2E2024%3E%3E18%3A00%3E%3EA%3E%3EB%3E%3E2%2E5%3E%3E1%2E9%3E%3E1%2E9%3E%3E"
+            "u%3E%3E1%3E%3E2%3E%3E%CB%E8%E3%E0%3E%3E%0D%0A&");
+
+  SaveResults({}, Context("RUS"));
+  ASSERT_EQ(posts_.size(), 2u);
+  EXPECT_EQ(posts_[1], "datas=05%2E03%2E2024&stext=&");
+  EXPECT_EQ(fs::file_size(folder_ / "saves.txt"), 0u);
+}
+
+TEST_F(SaveResultsTest, ProbesTodaysFileBeforePublishing) {
+  std::vector<std::string> probed;
+  auto context = Context("RUS");
+  context.probe = [&](const std::string& address) {
+    probed.push_back(address);
+    return true;
+  };
+  SaveResults({}, context);
+  EXPECT_EQ(probed, std::vector<std::string>{publisher_.base() + "kavero/05.03.2024.txt"});
+  EXPECT_TRUE(posts_.empty());
+}
+
+TEST_F(SaveResultsTest, AnUnwritableFileFailsWithItsPathAfterPublishing) {
+  const fs::path regular_file = folder_ / "plain";
+  std::ofstream(regular_file) << "x";
+  fs::create_directory(folder_ / "saves.txt");
+  struct Case {
+    fs::path path;
+    std::string reason;
+  };
+  const Case cases[] = {
+      {folder_ / "missing" / "saves.txt", "No such file or directory"},
+      {regular_file / "saves.txt", "Not a directory"},
+      {folder_ / "saves.txt", "Is a directory"},
+  };
+  for (const auto& c : cases) {
+    posts_.clear();
+    try {
+      SaveResults({Row("A", 1, 2)}, Context("RUS", c.path));
+      ADD_FAILURE() << "no error for " << c.path;
+    } catch (const std::runtime_error& error) {
+      EXPECT_EQ(std::string(error.what()),
+                "Cannot create file \"" + c.path.string() + "\". " + c.reason);
+    }
+    EXPECT_EQ(posts_.size(), 1u) << c.path;
+  }
+  // A failed replacement leaves no half-written file behind.
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 2);
+  EXPECT_EQ(ReadFile(regular_file), "x");
+}
+
+}  // namespace
+}  // namespace kavero
