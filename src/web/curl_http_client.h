@@ -23,7 +23,8 @@ class CurlHttpClient : public HttpClient {
   FetchResult PostForm(const std::string& address, const std::vector<std::string>& fields) override;
   void Disconnect() override;
 
-  // The cookie store; attach it to other handles (CURLOPT_SHARE) to share cookies.
+  // The cookie store; attach it to other handles (CURLOPT_SHARE) to share
+  // cookies, and clean those handles up before the client goes.
   CURLSH* CookieShare() const { return share_.get(); }
   const HttpLimits& limits() const { return limits_; }
 

@@ -32,9 +32,8 @@ RequestAddress SplitRequestAddress(std::string_view address) {
   const auto target_start = std::min(address.find_first_of("/?", authority_start), address.size());
 
   RequestAddress parts;
-  const auto target = address.substr(target_start);
-  if (!target.starts_with('/')) parts.target = "/";
-  parts.target += EscapeLineBreakers(target);
+  parts.target = EscapeLineBreakers(address.substr(target_start));
+  if (!parts.target.starts_with('/')) parts.target.insert(0, 1, '/');
   parts.url = std::string(address.substr(0, target_start)) + parts.target;
   return parts;
 }
