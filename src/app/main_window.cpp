@@ -22,8 +22,8 @@
 #include "app/regional.h"
 #include "app/start_pictures.h"
 #include "app/translation.h"
+#include "app/widget_text.h"
 #include "line/cp1251_literal.h"
-#include "line/encoding.h"
 #include "line/text.h"
 #include "results/date_filter.h"
 #include "results/save_results.h"
@@ -36,14 +36,6 @@ using namespace kavero::literals;
 constexpr std::string_view kAllDates = " все"_w1251;
 constexpr std::string_view kHelpPath =
     "index.php?option=com_content&view=article&id=193&Itemid=35#manual";
-
-QString Shown(std::string_view text) {
-  return QString::fromStdString(Cp1251ToUtf8(text));
-}
-
-std::string Chosen(const QString& text) {
-  return Utf8ToCp1251(text.toStdString()).value_or(std::string());
-}
 
 QTableWidgetItem* TextItem(std::string_view text, Qt::Alignment alignment = Qt::AlignCenter) {
   auto* item = new QTableWidgetItem(Shown(text));
@@ -92,6 +84,16 @@ void MainWindow::ConnectHandlers() {
   bind(spSkinXFormButton3, &QPushButton::clicked, &MainWindow::spSkinXFormButton3Click);
   bind(Save1, &QAction::triggered, &MainWindow::Save1Click);
   bind(SAVE2, &QAction::triggered, &MainWindow::SAVE2Click);
+  bind(spSkinXFormButton1, &QPushButton::clicked, &MainWindow::spSkinXFormButton1Click);
+  bind(GoTotalAll1, &QAction::triggered, &MainWindow::GoTotalAll1Click);
+  bind(GoTotalAll2, &QAction::triggered, &MainWindow::GoTotalAll2Click);
+  const auto bind_cells = [this](QTableView* grid, void (MainWindow::*handler)(int, int)) {
+    connect(grid, &QTableView::clicked, this, [this, handler](const QModelIndex& cell) {
+      Guarded([&] { (this->*handler)(cell.column(), cell.row()); });
+    });
+  };
+  bind_cells(NextGrid1, &MainWindow::NextGrid1CellClick);
+  bind_cells(NextGrid2, &MainWindow::NextGrid2CellClick);
   connect(spSkinLinkLabel1, &QLabel::linkActivated, this,
           [this](const QString& link) { Guarded([&] { open_url(QUrl(link)); }); });
 }
@@ -237,11 +239,18 @@ void MainWindow::spSkinXFormButton3Click() {
   kol->setText(QString::number(next_grid2_rows_.size()));
 }
 
-void MainWindow::SaveTable(const MatchTable& table) {
-  const std::string today = FormatDate(Today(), config_.regional.short_date_format);
+std::string MainWindow::TodayText() const {
+  return FormatDate(Today(), config_.regional.short_date_format);
+}
+
+StatsSources MainWindow::StatsSourcesOfWindow() {
+  return {ID, config_.bookmaker_site, team_page_list_};
+}
+
+void MainWindow::SaveResultsOf(const MatchTable& table) {
   const ProbeLimits probe_limits = config_.probe_limits;
   SaveResults(table, {.language = current_language_,
-                      .today = today,
+                      .today = TodayText(),
                       .decimal_separator = config_.regional.decimal_separator,
                       .file_path = config_.saves_path,
                       .client = ID,
@@ -249,15 +258,16 @@ void MainWindow::SaveTable(const MatchTable& table) {
                       .probe = [probe_limits](const std::string& address) {
                         return UrlResponds(address, probe_limits);
                       }});
-  show_information(QStringLiteral("Сохранено!!!"));
 }
 
 void MainWindow::Save1Click() {
-  SaveTable(next_grid1_rows_);
+  SaveResultsOf(next_grid1_rows_);
+  show_information(QStringLiteral("Сохранено!!!"));
 }
 
 void MainWindow::SAVE2Click() {
-  SaveTable(next_grid2_rows_);
+  SaveResultsOf(next_grid2_rows_);
+  show_information(QStringLiteral("Сохранено!!!"));
 }
 
 void MainWindow::ShowMatchStats(const MatchStats& stats) {

@@ -11,6 +11,7 @@
 #include "line/match_table.h"
 #include "line/run_hooks.h"
 #include "stats/match_stats.h"
+#include "stats/stats_pass.h"
 #include "web/curl_http_client.h"
 
 class QAction;
@@ -82,9 +83,7 @@ class MainWindow : public QWidget {
   void spSkinXFormButton3Click();  // OK: the date filter
   void Save1Click();
   void SAVE2Click();
-  // Still to be written and bound (Start, the match details and Go Total
-  // All); they run through Guarded like the others.
-  void spSkinXFormButton1Click();
+  void spSkinXFormButton1Click();  // Start: the analysis run
   void NextGrid1CellClick(int column, int row);
   void NextGrid2CellClick(int column, int row);
   void GoTotalAll1Click();
@@ -106,7 +105,21 @@ class MainWindow : public QWidget {
   void ApplyCaptions(const Captions& captions);
   void FormCreate();
   void FormClose();
-  void SaveTable(const MatchTable& table);
+  // SaveResults with the window's language, date, separator, file and servers.
+  void SaveResultsOf(const MatchTable& table);
+  std::string TodayText() const;
+  StatsSources StatsSourcesOfWindow();
+
+  // The analysis run's passes and its end.
+  void TranslationPass();
+  void StatisticsPass();
+  void PublishToday();
+  void ShowResultsScreen();
+
+  // The match details of one row, and their recomputation over a table.
+  enum class MessagesAt { kBeforeColours, kAfterColours };
+  void CellClick(MatchTable& table, int row);
+  void GoTotalAll(MatchTable& table, MessagesAt messages_at);
 
   WindowConfig config_;
   CurlHttpClient ID;
@@ -117,6 +130,7 @@ class MainWindow : public QWidget {
   MatchTable next_grid1_rows_;
   MatchTable next_grid2_rows_;
   Gauge gauge_;
+  MatchStats match_stats_;  // what the detail grids show
   std::vector<QPixmap> flag_pictures_;
   bool closing_ = false;
 

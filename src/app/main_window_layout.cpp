@@ -21,7 +21,7 @@
 #include "app/match_table_model.h"
 #include "app/start_pictures.h"
 #include "line/cp1251_literal.h"
-#include "line/encoding.h"
+#include "app/widget_text.h"
 #include "line/text.h"
 
 namespace kavero::app {
@@ -221,7 +221,7 @@ void MainWindow::BuildResultsPanel() {
   flay = Make<QListWidget>(pan2, "flay");
   flay->setGeometry(24, 80, 105, 329);
   for (std::string_view stem : FlagStems()) {
-    flay->addItem(QString::fromStdString(Cp1251ToUtf8(stem)));
+    flay->addItem(Shown(stem));
   }
   flay->hide();
 }

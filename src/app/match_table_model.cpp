@@ -6,7 +6,7 @@
 #include <cmath>
 #include <numeric>
 
-#include "line/encoding.h"
+#include "app/widget_text.h"
 #include "results/general_format.h"
 
 namespace kavero::app {
@@ -72,7 +72,7 @@ int MatchTableModel::columnCount(const QModelIndex& parent) const {
 
 QVariant MatchTableModel::DisplayText(const MatchRow& row, int column) const {
   if (const std::string* text = TextCell(row, column)) {
-    return QString::fromStdString(Cp1251ToUtf8(*text));
+    return Shown(*text);
   }
   if (column == kStep1Column || column == kStep2Column) {
     return QString::fromStdString(FormatGeneral(NumberOf(row, column), decimal_separator_));
@@ -95,7 +95,7 @@ QVariant MatchTableModel::data(const QModelIndex& index, int role) const {
                  : flag_pictures_.front();
     case Qt::ToolTipRole:
       if (column != kFlagColumn || row.championship.empty()) return {};
-      return QString::fromStdString(Cp1251ToUtf8(row.championship));
+      return Shown(row.championship);
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(AlignmentOf(column));
     case Qt::BackgroundRole:

@@ -17,6 +17,8 @@ struct WindowConfig {
   RegionalSettings regional;
   HttpLimits http_limits;
   ProbeLimits probe_limits;
+  // Fetch the pages of coming rows while a pass reads earlier ones.
+  bool read_ahead = true;
 };
 
 // The compile-time addresses, "saves.txt" beside the executable and the

@@ -1,0 +1,100 @@
+// The Start button: the whole analysis, once per program start.
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "app/main_window.h"
+#include "app/regional.h"
+#include "app/widget_text.h"
+#include "line/load_line.h"
+#include "results/date_filter.h"
+#include "results/general_format.h"
+#include "stats/match_details.h"
+#include "stats/stats_pass.h"
+#include "stats/step_indicators.h"
+#include "web/url_probe.h"
+
+namespace kavero::app {
+
+void MainWindow::spSkinXFormButton1Click() {
+  FixLanguageChoice();
+  spSkinXFormButton1->hide();
+  LoadLine(next_grid1_rows_, ID, config_.bookmaker_site, Hooks(), Today(),
+           config_.regional.short_date_format);
+  gauge_.SetMaximum(static_cast<int>(next_grid1_rows_.size()));
+  TranslationPass();
+  if (!ch->isChecked()) StatisticsPass();
+  spSkinXFormButton2->hide();
+  spSkinStdLabel3->hide();
+  E->hide();
+  R->hide();
+  FillDateChoice();
+  gauge_.SetValue(0);
+  if (current_language_ == "RUS") PublishToday();
+  // A file that cannot be written is reported, and the user still gets the
+  // table the run computed rather than a start panel without a Start button.
+  Guarded([this] { SaveResultsOf(next_grid2_rows_); });
+  ShowResultsScreen();
+}
+
+void MainWindow::TranslationPass() {
+  for (std::size_t i = 0; i < next_grid1_rows_.size(); ++i) {
+    gauge_.SetValue(static_cast<int>(i) + 1);
+    if (current_language_ != "ENG") continue;
+    MatchRow& row = next_grid1_rows_[i];
+    std::string home = TranslateTeam(row.home);
+    std::string away = TranslateTeam(row.away);
+    row.away = std::move(away);
+    row.home = std::move(home);
+    row.championship = TranslateChampionship(row.championship);
+  }
+}
+
+void MainWindow::StatisticsPass() {
+  MatchTable& table = next_grid1_rows_;
+  StatsPass pass(table, StatsSourcesOfWindow(), config_.read_ahead, [this] { ProcessMessages(); });
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    gauge_.SetValue(static_cast<int>(i));
+    const std::string home = table[i].home;
+    const std::string away = table[i].away;
+    pass.Load(i, match_stats_);
+    ShowMatchStats(match_stats_);
+    table[i].step1 = ComputeStep1(match_stats_.sg1, match_stats_.sg2);
+    table[i].step2 = ComputeStep2(match_stats_.sg1, match_stats_.sg2, home, away);
+    ProcessMessages();
+  }
+}
+
+void MainWindow::PublishToday() {
+  const std::string address = config_.publishing_server + "kavero/" + TodayText() + ".txt";
+  if (UrlResponds(address, config_.probe_limits)) return;
+  next_grid2_rows_ = RowsOfDate(next_grid1_rows_, TodayText());
+  MatchTable& table = next_grid2_rows_;
+  gauge_.SetMaximum(static_cast<int>(table.size()));
+  StatsPass pass(table, StatsSourcesOfWindow(), config_.read_ahead, [this] { ProcessMessages(); });
+  const char separator = config_.regional.decimal_separator;
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    gauge_.SetValue(static_cast<int>(i));
+    ProcessMessages();
+    const std::string home = table[i].home;
+    const std::string away = table[i].away;
+    pass.Load(i, match_stats_);
+    ShowMatchStats(match_stats_);
+    table[i].step1 = RoundTwoDecimals(ComputeStep1(match_stats_.sg1, match_stats_.sg2));
+    table[i].step2 = RoundTwoDecimals(ComputeStep2(match_stats_.sg1, match_stats_.sg2, home, away));
+    sh1->setText(Shown(FormatGeneral(table[i].step1, separator)));
+    sh2->setText(Shown(FormatGeneral(table[i].step2, separator)));
+  }
+}
+
+void MainWindow::ShowResultsScreen() {
+  pan1->hide();
+  pan2->show();
+  ch->hide();
+  kol->setText(QString::number(next_grid1_rows_.size()));
+  RefreshTables();
+}
+
+}  // namespace kavero::app

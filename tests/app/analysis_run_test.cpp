@@ -1,0 +1,214 @@
+// The Start button: the whole analysis run against a loopback bookmaker and publisher.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <fstream>
+#include <sstream>
+
+#include "app/regional.h"
+#include "fixture_site.h"
+#include "web/form_encode.h"
+
+namespace kavero::app::testing {
+namespace {
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string TodayText() {
+  return FormatDate(Today(), "dd.MM.yyyy");
+}
+
+// The worked example of the indicators: Step1 2.5, Step2 1.78125 for the
+// names A and B (1.96875 when neither name occurs in the rows).
+std::string WorkedExamplePage() {
+  return StatisticsPage({{"01.12.2026", "A - X", "2:1 (1:0)"},
+                         {"02.12.2026", "Y - A", "0:0 (0:0)"},
+                         {"03.12.2026", "A - Z", "1:1 (0:1)"},
+                         {"04.12.2026", "W - A", "3:0 (2:0)"}},
+                        {{"01.12.2026", "B - X", "1:2 (0:1)"},
+                         {"02.12.2026", "Y - B", "2:2 (1:1)"},
+                         {"03.12.2026", "B - Z", "0:1 (0:0)"},
+                         {"04.12.2026", "W - B", "4:1 (2:1)"}});
+}
+
+class AnalysisRunTest : public WindowTest {
+ protected:
+  // `team_pages` lists club names (UTF-8) and their page paths on this site.
+  MainWindow& OpenSite(const std::vector<std::pair<std::string, std::string>>& team_pages = {}) {
+    site_.pages["/brr/basa.txt"] = W("Arsenal=Арсенал\r\nChelsea = Челси\r\n");
+    site_.pages["/brr/chemp.txt"] = W("Англия=England. Premier League\r\n");
+    site_.Serve(server_);
+    server_.Start();
+    for (const auto& [name, path] : team_pages) {
+      site_.pages["/brr/beturl.txt"] += W(name) + ">>" + server_.base() + path + ">>\r\n";
+    }
+    WindowConfig config = Config(server_.base());
+    config.read_ahead = read_ahead_;
+    return Open(config);
+  }
+  void Start() { Control<QPushButton>("spSkinXFormButton1")->click(); }
+  QStringList ComboEntries() {
+    QStringList entries;
+    auto* combo = Control<QComboBox>("combo");
+    for (int i = 0; i < combo->count(); ++i) entries << combo->itemText(i);
+    return entries;
+  }
+
+  void ExpectStatisticsReadWithTranslatedNames();
+
+  FixtureSite site_;
+  bool read_ahead_ = true;
+};
+
+TEST_F(AnalysisRunTest, EnglishWithoutStatisticsTranslatesAndEndsOnTheResultsScreen) {
+  site_.matches = {{"28.12.2026", "Арсенал", "Челси", "stat/1.html"},
+                   {"28.12.2026", "Челси", "Фулхэм", "stat/2.html"},
+                   {"05.01.2027", "Фулхэм", "Арсенал", "stat/3.html"}};
+  MainWindow& window = OpenSite();
+  Start();
+
+  const MatchTable& rows = window.NextGrid1Rows();
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[0].home, "Arsenal");
+  EXPECT_EQ(rows[0].away, "Chelsea");
+  EXPECT_EQ(rows[1].away, W("Фулхэм"));  // not in the dictionary
+  EXPECT_EQ(rows[0].championship, "England. Premier League");
+  for (const MatchRow& row : rows) {
+    EXPECT_EQ(row.step1, 0);
+    EXPECT_EQ(row.step2, 0);
+  }
+  EXPECT_FALSE(site_.Requested("/stat/"));
+  EXPECT_FALSE(site_.Requested("/kavero/"));
+  EXPECT_EQ(ComboEntries(), (QStringList{" все", "05.01.2027", "28.12.2026"}));
+  EXPECT_EQ(Control<QComboBox>("combo")->currentIndex(), -1);
+  EXPECT_EQ(Caption("kol"), "3");
+  EXPECT_FALSE(Control("pan1")->isVisibleTo(window_.get()));
+  EXPECT_TRUE(Control("pan2")->isVisibleTo(window_.get()));
+  EXPECT_FALSE(Control("spSkinXFormButton1")->isVisibleTo(window_.get()));
+  EXPECT_FALSE(Control("E")->isVisibleTo(window_.get()));
+  EXPECT_TRUE(std::filesystem::exists(folder_ / "saves.txt"));
+  EXPECT_EQ(ReadFile(folder_ / "saves.txt"), "");
+  EXPECT_TRUE(site_.Posts().empty());
+  EXPECT_TRUE(errors_.isEmpty());
+}
+
+void AnalysisRunTest::ExpectStatisticsReadWithTranslatedNames() {
+  site_.matches = {{"28.12.2026", "Арсенал", "Челси", "stat/1.html"}};
+  site_.pages["/stat/1.html"] = WorkedExamplePage();
+  MainWindow& window = OpenSite({{"Арсенал", "teams/ru.html"}, {"Arsenal", "teams/en.html"}});
+  Control<QCheckBox>("ch")->setChecked(false);
+  Start();
+
+  ASSERT_EQ(window.NextGrid1Rows().size(), 1u);
+  EXPECT_EQ(window.NextGrid1Rows()[0].step1, 2.5);
+  EXPECT_EQ(window.NextGrid1Rows()[0].step2, 1.96875);  // the English names occur nowhere
+  EXPECT_TRUE(site_.Requested("GET /stat/1.html"));
+  EXPECT_TRUE(site_.Requested("GET /teams/en.html"));
+  EXPECT_FALSE(site_.Requested("GET /teams/ru.html"));
+}
+
+TEST_F(AnalysisRunTest, EnglishStatisticsAreReadWithTheTranslatedNames) {
+  ExpectStatisticsReadWithTranslatedNames();
+}
+
+TEST_F(AnalysisRunTest, EnglishStatisticsAreReadWithTheTranslatedNamesOneByOne) {
+  read_ahead_ = false;
+  ExpectStatisticsReadWithTranslatedNames();
+}
+
+TEST_F(AnalysisRunTest, RussianPublishesTodaysMatchesWhenTodaysFileIsMissing) {
+  const std::string today = TodayText();
+  site_.matches = {{today, "A", "B", "stat/1.html"},
+                   {"01.01.2031", "C", "D", "stat/2.html"},
+                   {today, "B", "A", "stat/3.html"}};
+  site_.pages["/stat/1.html"] = WorkedExamplePage();
+  MainWindow& window = OpenSite();
+  Control<QPushButton>("R")->click();
+  Start();
+
+  const MatchTable& published = window.NextGrid2Rows();
+  ASSERT_EQ(published.size(), 2u);
+  EXPECT_EQ(published[0].home, "A");
+  EXPECT_EQ(published[0].step1, 2.5);
+  EXPECT_EQ(published[0].step2, 1.78);  // 1.78125 to two decimals
+  EXPECT_EQ(published[1].home, "B");
+  EXPECT_EQ(published[1].step1, 0);  // no statistics page: fewer than four rows
+  EXPECT_EQ(Caption("sh1"), "0");    // the last row's values
+  EXPECT_EQ(Caption("sh2"), "0");
+
+  const std::string saved = ReadFile(folder_ / "saves.txt");
+  EXPECT_EQ(saved, today + ">>19:00>>A>>B>>2.5>>1.9>>1.8>>stat/1.html>>2,5>>1,78>>" +
+                       W("Англия. Премьер-лига") + ">>\r\n" + today +
+                       ">>19:00>>B>>A>>2.5>>1.9>>1.8>>stat/3.html>>0>>0>>" +
+                       W("Англия. Премьер-лига") + ">>\r\n");
+  ASSERT_EQ(site_.Posts().size(), 1u);
+  EXPECT_EQ(site_.Posts()[0], "datas=" + FormEncode(today) + "&stext=" + FormEncode(saved) + "&");
+  EXPECT_EQ(window.CurrentLanguage(), "RUS");
+}
+
+TEST_F(AnalysisRunTest, RussianLeavesThePublishedDayAlone) {
+  site_.matches = {{TodayText(), "A", "B", "stat/1.html"}};
+  site_.pages["/stat/1.html"] = WorkedExamplePage();
+  site_.today_published = true;
+  MainWindow& window = OpenSite();
+  Control<QPushButton>("R")->click();
+  Start();
+
+  EXPECT_TRUE(window.NextGrid2Rows().empty());
+  EXPECT_TRUE(site_.Posts().empty());
+  EXPECT_FALSE(site_.Requested("/stat/"));
+  EXPECT_EQ(Caption("sh1"), "0");
+  EXPECT_EQ(ReadFile(folder_ / "saves.txt"), "");
+}
+
+TEST_F(AnalysisRunTest, AnEmptyLineEndsWithTheAllDatesChoiceAlone) {
+  MainWindow& window = OpenSite();
+  Start();
+  EXPECT_TRUE(window.NextGrid1Rows().empty());
+  EXPECT_EQ(Control<QProgressBar>("pr")->maximum(), 0);
+  EXPECT_EQ(ComboEntries(), QStringList{" все"});
+  EXPECT_EQ(Caption("kol"), "0");
+  EXPECT_TRUE(Control("pan2")->isVisibleTo(window_.get()));
+}
+
+TEST_F(AnalysisRunTest, AFailedFinalSaveIsReportedAndTheResultsScreenStillOpens) {
+  std::ofstream(folder_ / "blocker") << "a file where a folder should be";
+  site_.matches = {{"28.12.2026", "A", "B", "stat/1.html"}};
+  site_.Serve(server_);
+  server_.Start();
+  WindowConfig config = Config(server_.base());
+  config.saves_path = (folder_ / "blocker" / "saves.txt").string();
+  MainWindow& window = Open(config);
+  Start();
+
+  ASSERT_EQ(errors_.size(), 1);
+  EXPECT_TRUE(errors_[0].startsWith("Cannot create file \"" +
+                                    QString::fromStdString(config.saves_path) + "\". "));
+  EXPECT_TRUE(Control("pan2")->isVisibleTo(window_.get()));
+  EXPECT_EQ(window.NextGrid1Rows().size(), 1u);
+  EXPECT_EQ(Caption("kol"), "1");
+}
+
+TEST_F(AnalysisRunTest, ClosingTheWindowMidRunStopsTheRunQuietly) {
+  site_.matches = {{"28.12.2026", "A", "B", "stat/1.html"},
+                   {"28.12.2026", "C", "D", "stat/2.html"}};
+  MainWindow& window = OpenSite();
+  Control<QCheckBox>("ch")->setChecked(false);
+  window.show();
+  QTimer::singleShot(0, &window, [&window] { window.close(); });
+  Start();
+
+  EXPECT_TRUE(window.TeamPageList().empty());
+  EXPECT_TRUE(errors_.isEmpty());
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "saves.txt"));  // the run stopped before its end
+}
+
+}  // namespace
+}  // namespace kavero::app::testing
