@@ -1,0 +1,150 @@
+// A click on a match row, and "Go Total All" over a table.
+#include <QAction>
+#include <QProgressBar>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "fixture_site.h"
+
+namespace kavero::app::testing {
+namespace {
+
+// For the names A and B: Step1 -9 and Step2 12.34375 (the 0:98 is an away
+// match of A, weighted twice).
+std::string LopsidedPage() {
+  return StatisticsPage({{"01.12.2026", "A - X", "1:0 (1:0)"},
+                         {"02.12.2026", "X - A", "0:98 (0:50)"},
+                         {"03.12.2026", "A - Z", "0:0 (0:0)"},
+                         {"04.12.2026", "A - W", "0:0 (0:0)"}},
+                        {{"01.12.2026", "B - X", "0:0 (0:0)"},
+                         {"02.12.2026", "B - Y", "0:0 (0:0)"},
+                         {"03.12.2026", "B - Z", "0:0 (0:0)"},
+                         {"04.12.2026", "B - W", "0:0 (0:0)"}},
+                        {{"05.11.2026", "Арсенал - Челси", "1:1 (0:0)"}});
+}
+
+// Step1 4 and Step2 2.53125: between both pairs of thresholds.
+std::string MiddlingPage() {
+  return StatisticsPage({{"01.12.2026", "A - X", "3:3 (1:1)"},
+                         {"02.12.2026", "A - X", "2:2 (0:0)"},
+                         {"03.12.2026", "A - X", "2:2 (1:1)"},
+                         {"04.12.2026", "A - X", "0:0 (0:0)"}},
+                        {{"01.12.2026", "B - X", "3:3 (1:1)"},
+                         {"02.12.2026", "B - X", "2:2 (0:0)"},
+                         {"03.12.2026", "B - X", "1:1 (1:1)"},
+                         {"04.12.2026", "B - X", "1:0 (0:0)"}});
+}
+
+MatchRow Row(const std::string& link) {
+  MatchRow row;
+  row.date = "28.12.2026";
+  row.home = "A";
+  row.away = "B";
+  row.url = link;
+  return row;
+}
+
+class MatchDetailsTest : public WindowTest {
+ protected:
+  MainWindow& OpenSite() {
+    // "Q=A" would move A in the history texts: the indicators must be
+    // computed before the texts are translated.
+    site_.pages["/brr/basa.txt"] = W("Q=A\r\nArsenal=Арсенал\r\nChelsea=Челси\r\n");
+    site_.pages["/stat/1.html"] = LopsidedPage();
+    site_.pages["/stat/2.html"] = MiddlingPage();
+    site_.Serve(server_);
+    server_.Start();
+    return Open(Config(server_.base()));
+  }
+  QString HistoryText(const char* grid, int row) {
+    return Control<QTableWidget>(grid)->item(row, 1)->text();
+  }
+
+  FixtureSite site_;
+};
+
+TEST_F(MatchDetailsTest, AClickShowsThreeSignificantDigitsAndStoresThem) {
+  MainWindow& window = OpenSite();
+  window.FixLanguageChoice();  // English: fetches the dictionaries
+  window.NextGrid1Rows() = {Row("stat/1.html")};
+  window.NextGrid1CellClick(3, 0);
+
+  const MatchRow& row = window.NextGrid1Rows()[0];
+  EXPECT_EQ(Caption("sh1"), "-9,00");
+  EXPECT_EQ(Caption("sh2"), "12,30");
+  EXPECT_EQ(row.step1, -9);
+  EXPECT_EQ(row.step2, 12.3);
+  EXPECT_EQ(row.step1_colour, CellColour::kRed);
+  EXPECT_EQ(row.step2_colour, CellColour::kGreen);
+  // Translated for the eye only after the indicators were computed.
+  EXPECT_EQ(HistoryText("SG1", 1), "X - Q");
+  EXPECT_EQ(HistoryText("SG3", 0), "Arsenal - Chelsea");
+
+  // A later value between the thresholds keeps both colours.
+  window.NextGrid1Rows()[0].url = "stat/2.html";
+  window.NextGrid1CellClick(0, 0);
+  EXPECT_EQ(Caption("sh1"), "4,00");
+  EXPECT_EQ(Caption("sh2"), "2,53");
+  EXPECT_EQ(window.NextGrid1Rows()[0].step1_colour, CellColour::kRed);
+  EXPECT_EQ(window.NextGrid1Rows()[0].step2_colour, CellColour::kGreen);
+}
+
+TEST_F(MatchDetailsTest, RussianClicksLeaveTheHistoryUntranslated) {
+  MainWindow& window = OpenSite();
+  window.RClick();
+  window.FixLanguageChoice();
+  window.NextGrid2Rows() = {Row("stat/1.html")};
+  window.NextGrid2CellClick(0, 0);
+  EXPECT_EQ(Caption("sh2"), "12,30");
+  EXPECT_EQ(HistoryText("SG1", 1), "X - A");
+  EXPECT_EQ(HistoryText("SG3", 0), "Арсенал - Челси");
+}
+
+TEST_F(MatchDetailsTest, AClickWithoutStatisticsStoresZeroAndMarksOnlyStep2) {
+  MainWindow& window = OpenSite();
+  window.NextGrid1Rows() = {Row("no-page")};
+  window.NextGrid1CellClick(0, 0);
+  EXPECT_EQ(Caption("sh1"), "0,00");
+  EXPECT_EQ(Caption("sh2"), "0,00");
+  EXPECT_EQ(window.NextGrid1Rows()[0].step1_colour, CellColour::kNone);
+  EXPECT_EQ(window.NextGrid1Rows()[0].step2_colour, CellColour::kRed);
+}
+
+TEST_F(MatchDetailsTest, GoTotalAllStoresTwoDecimalsAndCoversTheTableMeanwhile) {
+  MainWindow& window = OpenSite();
+  window.NextGrid1Rows() = {Row("stat/2.html"), Row("stat/1.html")};
+  bool start_panel_shown = false;
+  bool results_enabled = true;
+  QTimer::singleShot(0, &window, [&] {
+    start_panel_shown = Control("pan1")->isVisibleTo(window_.get());
+    results_enabled = Control("pan2")->isEnabled();
+  });
+  Control<QAction>("GoTotalAll1")->trigger();
+
+  EXPECT_TRUE(start_panel_shown);
+  EXPECT_FALSE(results_enabled);
+  EXPECT_FALSE(Control("pan1")->isVisibleTo(window_.get()));
+  EXPECT_TRUE(Control("pan2")->isEnabled());
+  const MatchTable& rows = window.NextGrid1Rows();
+  EXPECT_EQ(rows[0].step1, 4);
+  EXPECT_EQ(rows[0].step2, 2.53);
+  EXPECT_EQ(rows[1].step1, -9);
+  EXPECT_EQ(rows[1].step2, 12.34);
+  EXPECT_EQ(rows[1].step2_colour, CellColour::kGreen);
+  EXPECT_EQ(Caption("sh1"), "-9");
+  EXPECT_EQ(Caption("sh2"), "12,34");
+  EXPECT_EQ(Control<QProgressBar>("pr")->maximum(), 2);
+  EXPECT_EQ(Control<QProgressBar>("pr")->value(), 1);
+  EXPECT_TRUE(errors_.isEmpty());
+}
+
+TEST_F(MatchDetailsTest, GoTotalAllOnAnEmptyTableOnlyShowsAndHidesTheStartPanel) {
+  OpenSite();
+  Control<QAction>("GoTotalAll2")->trigger();
+  EXPECT_FALSE(Control("pan1")->isVisibleTo(window_.get()));
+  EXPECT_TRUE(Control("pan2")->isEnabled());
+  EXPECT_FALSE(site_.Requested("/stat/"));
+}
+
+}  // namespace
+}  // namespace kavero::app::testing
