@@ -44,8 +44,11 @@ DemoSite::DemoSite(World world, const std::filesystem::path& storage, SiteOption
 void DemoSite::Register(httplib::Server& server) {
   using httplib::Request;
   using httplib::Response;
+  // Only SO_REUSEADDR: the server's default also shares the port with any
+  // other process that asks, so a second site would quietly split the requests.
   server.set_socket_options([this](socket_t socket) {
-    httplib::default_socket_options(socket);
+    const int yes = 1;
+    ::setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
     listening_socket_ = socket;
   });
   server.set_payload_max_length(kMaxPublicationBody);

@@ -75,6 +75,13 @@ TEST_F(DemoSiteTest, EveryStatisticsLinkAndTeamAddressLeadsToAPage) {
   }
 }
 
+TEST_F(DemoSiteTest, ASecondSiteCannotTakeTheSamePort) {
+  DemoSite second(testing::TestWorld(5), storage_, {});
+  httplib::Server server;
+  second.Register(server);
+  EXPECT_FALSE(server.bind_to_port("127.0.0.1", server_.port()));
+}
+
 TEST_F(DemoSiteTest, LogsOneLinePerRequest) {
   auto client = Client();
   ASSERT_TRUE(client.Get("/bets/bets.php?line_id[]=1"));
