@@ -49,15 +49,20 @@ HistoryTable ReadHistoryTable(std::string_view section) {
 
 }  // namespace
 
+std::string StatisticsPageAddress(std::string_view bookmaker_site, std::string_view link) {
+  if (TextPos("stat", link) == 0) return {};
+  std::string address(bookmaker_site);
+  address += link;
+  return address;
+}
+
 void LoadHistoryGrids(PageSource& pages, std::string_view bookmaker_site, std::string_view link,
                       MatchStats& stats) {
   stats.sg1.clear();
   stats.sg2.clear();
   stats.sg3.clear();
-  if (TextPos("stat", link) == 0) return;
-
-  std::string address(bookmaker_site);
-  address += link;
+  const std::string address = StatisticsPageAddress(bookmaker_site, link);
+  if (address.empty()) return;
   const std::string page = DecodeStatisticsPage(pages.Get(address).body);
 
   constexpr auto kRecent = "Последние"_w1251;

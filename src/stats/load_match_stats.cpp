@@ -39,8 +39,7 @@ void FillPercentages(TotalsRow& totals) {
 // row. Tells whether it did the latter.
 bool ReadTeam(PageSource& pages, const std::vector<std::string>& team_page_list,
               const std::string& team, LeagueRow& league, TotalsRow& totals) {
-  const auto entry = FindTeamEntry(team_page_list, team);
-  const auto page = ReadTeamPage(pages, team, GetField(entry, 2));
+  const auto page = ReadTeamPage(pages, team, TeamPageAddress(team_page_list, team));
   const auto lines = SplitLines(page);
   // A NUL at the very start of the team record leaves no line at all.
   const std::string_view record = lines.empty() ? std::string_view{} : lines.front();

@@ -105,6 +105,10 @@ std::string FindTeamEntry(const std::vector<std::string>& team_page_list, std::s
   return {};
 }
 
+std::string TeamPageAddress(const std::vector<std::string>& team_page_list, std::string_view team) {
+  return std::string(GetField(FindTeamEntry(team_page_list, team), 2));
+}
+
 std::string ReadTeamPage(PageSource& pages, std::string_view team, std::string_view address) {
   std::string page;
   // Team pages are UTF-8; anything else reads as an empty page.

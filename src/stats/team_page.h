@@ -10,6 +10,9 @@ namespace kavero {
 // The first line of the team page list whose field 1 is exactly `team`, or "".
 std::string FindTeamEntry(const std::vector<std::string>& team_page_list, std::string_view team);
 
+// Field 2 of the team's line in the list: its page's address, "" when unknown.
+std::string TeamPageAddress(const std::vector<std::string>& team_page_list, std::string_view team);
+
 // Reads a team's page: the team record (its league row in eight fields, or
 // "0>>0>>0>>0>>0>>0>>0-0>>0>>" when none is found), then one four-field record
 // per played match with the score in field 4; lines joined by CR LF. An empty

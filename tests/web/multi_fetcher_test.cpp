@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <mutex>
 #include <set>
 #include <thread>
@@ -18,10 +19,20 @@ namespace {
 using namespace std::chrono_literals;
 using testing::LoopbackServer;
 
-// Transfers must be torn down before the server, so the server comes first.
 class MultiFetcherTest : public ::testing::Test {
  protected:
-  MultiFetcherTest() { server.server().set_keep_alive_timeout(1); }
+  MultiFetcherTest() {
+    server.server().set_keep_alive_timeout(1);
+    server.server().set_keep_alive_max_count(1000);
+  }
+  ~MultiFetcherTest() override {
+    {
+      std::lock_guard lock(hung_mutex);
+      released = true;
+    }
+    hung_released.notify_all();
+    server.Stop();
+  }
 
   void Serve(const std::string& path, const std::string& body) {
     server.server().Get(path, [body](const httplib::Request&, httplib::Response& response) {
@@ -29,10 +40,11 @@ class MultiFetcherTest : public ::testing::Test {
     });
   }
 
-  // Answers nothing for a while: long enough for the stall limit below.
+  // Answers nothing until the test ends.
   void ServeHung(const std::string& path) {
-    server.server().Get(path, [](const httplib::Request&, httplib::Response& response) {
-      std::this_thread::sleep_for(1500ms);
+    server.server().Get(path, [this](const httplib::Request&, httplib::Response& response) {
+      std::unique_lock lock(hung_mutex);
+      hung_released.wait_for(lock, 10s, [this] { return released; });
       response.set_content("late", "text/html");
     });
   }
@@ -40,6 +52,9 @@ class MultiFetcherTest : public ::testing::Test {
   std::string At(const std::string& path) const { return server.base() + path.substr(1); }
 
   LoopbackServer server;
+  std::mutex hung_mutex;
+  std::condition_variable hung_released;
+  bool released = false;
 };
 
 TEST_F(MultiFetcherTest, GivesTheSingleClientsResults) {

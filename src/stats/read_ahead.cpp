@@ -1,0 +1,107 @@
+#include "stats/read_ahead.h"
+
+#include <algorithm>
+#include <chrono>
+
+#include "stats/history_reader.h"
+#include "stats/team_page.h"
+
+namespace kavero {
+
+std::vector<std::string> PagesOfRow(const MatchRow& row, std::string_view bookmaker_site,
+                                    const std::vector<std::string>& team_page_list) {
+  std::vector<std::string> pages{StatisticsPageAddress(bookmaker_site, row.url),
+                                 TeamPageAddress(team_page_list, row.home),
+                                 TeamPageAddress(team_page_list, row.away)};
+  // An empty address is never requested.
+  std::erase(pages, std::string{});
+  return pages;
+}
+
+std::vector<std::vector<std::string>> PlanPass(const MatchTable& table,
+                                               std::string_view bookmaker_site,
+                                               const std::vector<std::string>& team_page_list) {
+  std::vector<std::vector<std::string>> plan;
+  plan.reserve(table.size());
+  for (const auto& row : table) plan.push_back(PagesOfRow(row, bookmaker_site, team_page_list));
+  return plan;
+}
+
+ReadAhead::ReadAhead(MultiFetcher& fetcher, std::vector<std::vector<std::string>> plan,
+                     std::size_t window)
+    : fetcher_(fetcher), plan_(std::move(plan)), window_(std::max<std::size_t>(window, 1)) {
+  for (const auto& row : plan_) {
+    for (const auto& address : row) ++pages_[address].uses;
+  }
+}
+
+ReadAhead::~ReadAhead() {
+  // A pass cut short leaves nothing running or stored in the fetcher.
+  for (const auto& [address, page] : pages_) {
+    if (page.started) fetcher_.Abandon(address);
+  }
+}
+
+void ReadAhead::WaitForRow(std::size_t row, const std::function<void()>& process_messages) {
+  constexpr std::chrono::milliseconds kPollWait{15};
+  if (row >= plan_.size()) return;
+  StartWindow(row);
+  while (!RowReady(row)) {
+    fetcher_.Poll(kPollWait);
+    if (RowReady(row)) break;
+    process_messages();
+  }
+}
+
+FetchResult ReadAhead::Get(const std::string& address) {
+  const auto it = pages_.find(address);
+  if (it == pages_.end()) return fetcher_.Fetch(address);
+  Page& page = it->second;
+  if (!page.result) {
+    page.started = true;
+    page.result = fetcher_.Fetch(address);
+  }
+  if (--page.uses > 0) return *page.result;
+  FetchResult last = std::move(*page.result);
+  pages_.erase(it);
+  return last;
+}
+
+std::size_t ReadAhead::PagesHeld() const {
+  return static_cast<std::size_t>(std::count_if(
+      pages_.begin(), pages_.end(), [](const auto& entry) { return entry.second.started; }));
+}
+
+void ReadAhead::StartWindow(std::size_t row) {
+  const std::size_t end = std::min(plan_.size(), row + window_);
+  for (std::size_t r = std::max(next_row_to_start_, row); r < end; ++r) {
+    for (const auto& address : plan_[r]) {
+      // Already served to every row that needs it (the rows were re-sorted
+      // meanwhile), or under way for an earlier row: nothing to start.
+      const auto it = pages_.find(address);
+      if (it == pages_.end() || it->second.started) continue;
+      fetcher_.Start(address);
+      it->second.started = true;
+    }
+  }
+  next_row_to_start_ = std::max(next_row_to_start_, end);
+}
+
+bool ReadAhead::RowReady(std::size_t row) {
+  bool ready = true;
+  for (const auto& address : plan_[row]) {
+    const auto it = pages_.find(address);
+    if (it == pages_.end() || it->second.result) continue;
+    // Start again in case another pass sharing the fetcher took the page away.
+    fetcher_.Start(address);
+    it->second.started = true;
+    if (fetcher_.IsDone(address)) {
+      it->second.result = fetcher_.Take(address);
+    } else {
+      ready = false;
+    }
+  }
+  return ready;
+}
+
+}  // namespace kavero

@@ -1,0 +1,71 @@
+#pragma once
+// Reading the pages of a statistics pass ahead of the rows that need them:
+// the pages of the next rows are fetched several at a time while earlier rows
+// are read, and LoadMatchStats takes them from here in row order.
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "line/match_table.h"
+#include "web/http_client.h"
+#include "web/multi_fetcher.h"
+
+namespace kavero {
+
+// The addresses LoadMatchStats requests for the row, in its order.
+std::vector<std::string> PagesOfRow(const MatchRow& row, std::string_view bookmaker_site,
+                                    const std::vector<std::string>& team_page_list);
+
+// PagesOfRow for every row of the table, as the rows stand now.
+std::vector<std::vector<std::string>> PlanPass(const MatchTable& table,
+                                               std::string_view bookmaker_site,
+                                               const std::vector<std::string>& team_page_list);
+
+class ReadAhead : public PageSource {
+ public:
+  static constexpr std::size_t kDefaultWindow = 32;
+
+  // `plan` holds the pages of each row of the pass (PlanPass); at most
+  // `window` rows are read ahead. The fetcher must outlive this object.
+  ReadAhead(MultiFetcher& fetcher, std::vector<std::vector<std::string>> plan,
+            std::size_t window = kDefaultWindow);
+  ~ReadAhead() override;
+  ReadAhead(const ReadAhead&) = delete;
+  ReadAhead& operator=(const ReadAhead&) = delete;
+
+  // Starts the pages of rows [row, row + window) and waits until those of
+  // `row` are in, calling `process_messages` between short waits. Whatever
+  // `process_messages` throws passes through.
+  void WaitForRow(std::size_t row, const std::function<void()>& process_messages);
+
+  // A page of the plan as fetched ahead, dropped once no later row needs it;
+  // any other address is fetched now.
+  FetchResult Get(const std::string& address) override;
+
+  // Pages started and not yet served to every row that needs them: the most
+  // bodies held at once.
+  std::size_t PagesHeld() const;
+
+ private:
+  struct Page {
+    int uses = 0;  // requests of the plan not yet served
+    bool started = false;
+    std::optional<FetchResult> result;
+  };
+
+  void StartWindow(std::size_t row);
+  // Takes over the finished pages of the row; tells whether all are in.
+  bool RowReady(std::size_t row);
+
+  MultiFetcher& fetcher_;
+  std::vector<std::vector<std::string>> plan_;
+  std::size_t window_;
+  std::size_t next_row_to_start_ = 0;
+  std::unordered_map<std::string, Page> pages_;
+};
+
+}  // namespace kavero

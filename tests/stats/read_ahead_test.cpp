@@ -1,0 +1,367 @@
+#include "stats/read_ahead.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <map>
+#include <mutex>
+
+#include "line/encoding.h"
+#include "line/run_hooks.h"
+#include "page_fixtures.h"
+#include "stats/load_match_stats.h"
+#include "stats/step_indicators.h"
+#include "support/loopback_server.h"
+#include "web/curl_http_client.h"
+#include "web/multi_fetcher.h"
+
+namespace kavero {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::LeagueRowHtml;
+using testing::LoopbackServer;
+using testing::Row;
+using testing::StatisticsPage;
+using testing::TeamPage;
+
+TEST(PagesOfRow, ListsWhatLoadMatchStatsAsksFor) {
+  const std::vector<std::string> list{"Home>>http://t/home>>", "Away>>http://t/away>>", "Blank>>>>",
+                                      "home>>http://t/lower>>", "Home>>http://t/second>>"};
+  struct Case {
+    const char* home;
+    const char* away;
+    const char* url;
+    std::vector<std::string> pages;
+  };
+  const Case cases[] = {
+      {"Home",
+       "Away",
+       "bets/stat.php?id=1",
+       {"http://site/bets/stat.php?id=1", "http://t/home", "http://t/away"}},
+      {"Home", "Away", "bets/match.php?id=1", {"http://t/home", "http://t/away"}},
+      {"Unknown", "Blank", "stat/2", {"http://site/stat/2"}},
+      {"Away", "Away", "", {"http://t/away", "http://t/away"}},
+      {"Home ", "HOME", "", {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.home) + " - " + c.away + " " + c.url);
+    MatchRow row;
+    row.home = c.home;
+    row.away = c.away;
+    row.url = c.url;
+    EXPECT_EQ(PagesOfRow(row, "http://site/", list), c.pages);
+  }
+}
+
+// Four dated results per side and one head-to-head match, so that both
+// indicators come out non-zero.
+std::string FullStatisticsPage(const std::string& home, const std::string& away) {
+  std::string home_rows, away_rows;
+  for (const char* score : {"2:1 (1:0)", "0:0 (0:0)", "3:2 (1:1)", "1:1 (0:1)"}) {
+    home_rows += Row({"01.03.2011", home + " - X", score});
+    away_rows += Row({"02.03.2011", "Y - " + away, score});
+  }
+  return StatisticsPage(home_rows, away_rows, Row({"03.03.2010", home + " - " + away, "1:0"}));
+}
+
+std::string FullTeamPage(const std::string& team) {
+  return TeamPage(LeagueRowHtml("3", team, "25"), {"2:1", "0:0", "4:2", "1:0"});
+}
+
+struct RowOutcome {
+  MatchStats stats;
+  double step1 = 0;
+  double step2 = 0;
+};
+
+void ExpectSame(const std::vector<RowOutcome>& got, const std::vector<RowOutcome>& expected) {
+  ASSERT_EQ(got.size(), expected.size());
+  for (std::size_t i = 0; i < got.size(); ++i) {
+    SCOPED_TRACE("row " + std::to_string(i));
+    const auto& a = got[i];
+    const auto& b = expected[i];
+    EXPECT_EQ(a.stats.sg1, b.stats.sg1);
+    EXPECT_EQ(a.stats.sg2, b.stats.sg2);
+    EXPECT_EQ(a.stats.sg3, b.stats.sg3);
+    for (std::size_t side = 0; side < 2; ++side) {
+      EXPECT_EQ(a.stats.tur[side].cells, b.stats.tur[side].cells);
+    }
+    for (std::size_t r = 0; r < 3; ++r) {
+      EXPECT_EQ(a.stats.totals[r].team, b.stats.totals[r].team);
+      EXPECT_EQ(a.stats.totals[r].numbers, b.stats.totals[r].numbers);
+      EXPECT_EQ(a.stats.totals[r].green, b.stats.totals[r].green);
+    }
+    EXPECT_EQ(a.step1, b.step1);
+    EXPECT_EQ(a.step2, b.step2);
+  }
+}
+
+// Serves whatever the test lays out, counting requests per path.
+class ReadAheadTest : public ::testing::Test {
+ protected:
+  struct Answer {
+    std::string body;
+    int status = 200;
+    bool hung = false;  // answers nothing until the test ends
+  };
+
+  ReadAheadTest() {
+    server.server().set_keep_alive_timeout(1);
+    server.server().set_keep_alive_max_count(1000);
+    server.server().Get(
+        R"(/.*)", [this](const httplib::Request& request, httplib::Response& response) {
+          Answer answer;
+          {
+            std::unique_lock lock(mutex);
+            ++requests[request.path];
+            const auto found = answers.find(request.path);
+            answer = found != answers.end() ? found->second : Answer{.body = "", .status = 404};
+            if (answer.hung) hung_released.wait_for(lock, 10s, [this] { return released; });
+          }
+          response.status = answer.status;
+          response.set_content(answer.body, "text/html");
+        });
+    server.Start();
+  }
+
+  ~ReadAheadTest() override {
+    {
+      std::lock_guard lock(mutex);
+      released = true;
+    }
+    hung_released.notify_all();
+    server.Stop();
+  }
+
+  void Serve(const std::string& path, Answer answer) {
+    std::lock_guard lock(mutex);
+    answers[path] = std::move(answer);
+  }
+
+  // Lists the team with its page, which answers as given.
+  void ServeTeam(const std::string& team, Answer answer) {
+    const std::string path = "/team/" + team;
+    team_page_list.push_back(team + ">>" + server.base() + path.substr(1) + ">>");
+    Serve(path, std::move(answer));
+  }
+
+  int Requests(const std::string& path) {
+    std::lock_guard lock(mutex);
+    return requests[path];
+  }
+  int AllRequests() {
+    std::lock_guard lock(mutex);
+    int total = 0;
+    for (const auto& [path, count] : requests) total += count;
+    return total;
+  }
+
+  MatchRow Match(const std::string& home, const std::string& away, const std::string& url) {
+    MatchRow row;
+    row.home = home;
+    row.away = away;
+    row.url = url;
+    return row;
+  }
+
+  RowOutcome Load(const MatchRow& row, PageSource& pages) {
+    RowOutcome outcome;
+    LoadMatchStats(row, pages, server.base(), team_page_list, outcome.stats);
+    outcome.step1 = ComputeStep1(outcome.stats.sg1, outcome.stats.sg2);
+    outcome.step2 = ComputeStep2(outcome.stats.sg1, outcome.stats.sg2, row.home, row.away);
+    return outcome;
+  }
+
+  std::vector<RowOutcome> LoadInTurn(const MatchTable& table, PageSource& pages) {
+    std::vector<RowOutcome> outcomes;
+    for (const auto& row : table) outcomes.push_back(Load(row, pages));
+    return outcomes;
+  }
+
+  // The pass as the window runs it: wait for the row's pages, then read them.
+  std::vector<RowOutcome> LoadAhead(const MatchTable& table, ReadAhead& ahead) {
+    std::vector<RowOutcome> outcomes;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+      ahead.WaitForRow(i, [this] { ++messages_processed; });
+      outcomes.push_back(Load(table[i], ahead));
+    }
+    return outcomes;
+  }
+
+  LoopbackServer server;
+  std::mutex mutex;
+  std::condition_variable hung_released;
+  bool released = false;
+  std::map<std::string, Answer> answers;
+  std::map<std::string, int> requests;
+  std::vector<std::string> team_page_list{"Unrelated>>http://127.0.0.1:1/>>"};
+  int messages_processed = 0;
+};
+
+TEST_F(ReadAheadTest, GivesTheSequentialResultsDespiteFailures) {
+  Serve("/stat/1", {FullStatisticsPage("Alpha", "Beta")});
+  Serve("/stat/2", {.body = "gone", .status = 404});
+  // Not UTF-8: still read, as Windows-1251.
+  Serve("/stat/3", {*Utf8ToCp1251(FullStatisticsPage("Epsilon", "Beta"))});
+  Serve("/stat/4", {FullStatisticsPage("Beta", "Alpha")});
+  ServeTeam("Alpha", {FullTeamPage("Alpha")});
+  ServeTeam("Beta", {TeamPage(LeagueRowHtml("1", "Beta", "30"), {"0:0", "5:0"})});
+  // Not UTF-8: read as an empty page.
+  ServeTeam("Gamma", {*Utf8ToCp1251(FullTeamPage("Gamma"))});
+  ServeTeam("Delta", {.body = FullTeamPage("Delta"), .hung = true});
+  ServeTeam("Epsilon", {.body = "gone", .status = 404});
+
+  const MatchTable table{
+      Match("Alpha", "Beta", "stat/1"),   Match("Gamma", "Omega", "stat/2"),
+      Match("Delta", "Alpha", "match/9"), Match("Epsilon", "Beta", "stat/3"),
+      Match("Beta", "Alpha", "stat/4"),
+  };
+  HttpLimits limits;
+  limits.stall_timeout = 1s;
+  CurlHttpClient client(limits);
+  const auto sequential = LoadInTurn(table, client);
+  ASSERT_EQ(sequential[0].stats.sg1.size(), 4u);
+  ASSERT_NE(sequential[0].step1, 0);
+  ASSERT_EQ(sequential[3].stats.sg3.size(), 1u);
+  ASSERT_EQ(sequential[2].stats.tur[0].cells[6], "0-0");
+
+  MultiFetcher fetcher(client);
+  ReadAhead ahead(fetcher, PlanPass(table, server.base(), team_page_list));
+  ExpectSame(LoadAhead(table, ahead), sequential);
+  // The stalled page was waited for with the window kept responsive.
+  EXPECT_GT(messages_processed, 0);
+  EXPECT_EQ(ahead.PagesHeld(), 0u);
+}
+
+TEST_F(ReadAheadTest, AClubPlayingTwiceIsFetchedOncePerPass) {
+  for (const std::string team : {"Alpha", "Beta", "Gamma", "Delta", "Kappa"}) {
+    ServeTeam(team, {FullTeamPage(team)});
+  }
+  // Alpha's second match lies beyond the window when its first is read.
+  const MatchTable table{
+      Match("Alpha", "Beta", ""),  Match("Gamma", "Delta", ""), Match("Kappa", "Gamma", ""),
+      Match("Delta", "Kappa", ""), Match("Beta", "Alpha", ""),
+  };
+  CurlHttpClient client;
+  MultiFetcher fetcher(client);
+  {
+    ReadAhead ahead(fetcher, PlanPass(table, server.base(), team_page_list), 2);
+    const auto outcomes = LoadAhead(table, ahead);
+    EXPECT_EQ(outcomes[4].stats.tur[1].cells[1], "Alpha");
+    EXPECT_EQ(outcomes[4].stats.totals[1].numbers[0], 4);
+    EXPECT_EQ(ahead.PagesHeld(), 0u);
+  }
+  for (const std::string team : {"Alpha", "Beta", "Gamma", "Delta", "Kappa"}) {
+    EXPECT_EQ(Requests("/team/" + team), 1) << team;
+  }
+  // A new pass reads the pages afresh.
+  ReadAhead again(fetcher, PlanPass(table, server.base(), team_page_list), 2);
+  LoadAhead(table, again);
+  EXPECT_EQ(Requests("/team/Alpha"), 2);
+}
+
+TEST_F(ReadAheadTest, ReadsAtMostTheWindowAhead) {
+  constexpr std::size_t kRows = 20;
+  constexpr std::size_t kWindow = 4;
+  MatchTable table;
+  for (std::size_t i = 0; i < kRows; ++i) {
+    const std::string home = "H" + std::to_string(i);
+    const std::string away = "A" + std::to_string(i);
+    Serve("/stat/" + std::to_string(i), {FullStatisticsPage(home, away)});
+    ServeTeam(home, {FullTeamPage(home)});
+    ServeTeam(away, {FullTeamPage(away)});
+    table.push_back(Match(home, away, "stat/" + std::to_string(i)));
+  }
+
+  CurlHttpClient client;
+  MultiFetcher fetcher(client);
+  ReadAhead ahead(fetcher, PlanPass(table, server.base(), team_page_list), kWindow);
+  for (std::size_t i = 0; i < kRows; ++i) {
+    ahead.WaitForRow(i, [] {});
+    const std::size_t rows_started = std::min(kRows, i + kWindow);
+    EXPECT_LE(ahead.PagesHeld(), 3 * kWindow);
+    EXPECT_LE(AllRequests(), static_cast<int>(3 * rows_started));
+    const auto outcome = Load(table[i], ahead);
+    EXPECT_EQ(outcome.stats.tur[1].cells[1], table[i].away);
+  }
+  EXPECT_EQ(ahead.PagesHeld(), 0u);
+  EXPECT_EQ(AllRequests(), static_cast<int>(3 * kRows));
+}
+
+TEST_F(ReadAheadTest, RowsReorderedDuringThePassStillGetTheirOwnPages) {
+  MatchTable table;
+  for (int i = 0; i < 5; ++i) {
+    const std::string home = "H" + std::to_string(i);
+    const std::string away = "A" + std::to_string(i);
+    Serve("/stat/" + std::to_string(i), {FullStatisticsPage(home, away)});
+    ServeTeam(home, {FullTeamPage(home)});
+    ServeTeam(away, {FullTeamPage(away)});
+    table.push_back(Match(home, away, "stat/" + std::to_string(i)));
+  }
+
+  CurlHttpClient client;
+  MultiFetcher fetcher(client);
+  ReadAhead ahead(fetcher, PlanPass(table, server.base(), team_page_list), 2);
+  // The user sorts the grid after the pass has planned its pages.
+  std::reverse(table.begin(), table.end());
+  const auto read_ahead = LoadAhead(table, ahead);
+  EXPECT_EQ(AllRequests(), 15);
+  ExpectSame(read_ahead, LoadInTurn(table, client));
+}
+
+TEST_F(ReadAheadTest, APassStartedWhileAnotherWaitsLeavesBothWhole) {
+  MatchTable table;
+  for (int i = 0; i < 3; ++i) {
+    const std::string home = "H" + std::to_string(i);
+    const std::string away = "A" + std::to_string(i);
+    Serve("/stat/" + std::to_string(i), {FullStatisticsPage(home, away)});
+    ServeTeam(home, {FullTeamPage(home)});
+    ServeTeam(away, {FullTeamPage(away)});
+    table.push_back(Match(home, away, "stat/" + std::to_string(i)));
+  }
+  CurlHttpClient client;
+  const auto sequential = LoadInTurn(table, client);
+
+  // The user starts a second pass from the window while the first one waits:
+  // it runs to its end on the same fetcher, taking the pages it shares.
+  MultiFetcher fetcher(client);
+  const auto plan = PlanPass(table, server.base(), team_page_list);
+  ReadAhead outer(fetcher, plan);
+  std::vector<RowOutcome> inner_outcomes;
+  std::vector<RowOutcome> outer_outcomes;
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    outer.WaitForRow(i, [&] {
+      if (!inner_outcomes.empty()) return;
+      ReadAhead inner(fetcher, plan);
+      inner_outcomes = LoadAhead(table, inner);
+    });
+    outer_outcomes.push_back(Load(table[i], outer));
+  }
+  ASSERT_FALSE(inner_outcomes.empty());
+  ExpectSame(inner_outcomes, sequential);
+  ExpectSame(outer_outcomes, sequential);
+}
+
+TEST_F(ReadAheadTest, CancellingWhileWaitingLeavesTheFetcherUsable) {
+  ServeTeam("Slow", {.body = FullTeamPage("Slow"), .hung = true});
+  ServeTeam("Fast", {FullTeamPage("Fast")});
+
+  const MatchTable table{Match("Slow", "Fast", "")};
+  CurlHttpClient client;
+  MultiFetcher fetcher(client);
+  {
+    ReadAhead ahead(fetcher, PlanPass(table, server.base(), team_page_list));
+    EXPECT_THROW(ahead.WaitForRow(0, [] { throw RunCancelled(); }), RunCancelled);
+  }
+  // Nothing of the pass goes on running or stays stored.
+  for (int i = 0; i < 10; ++i) fetcher.Poll(10ms);
+  const auto fast = server.base() + "team/Fast";
+  EXPECT_FALSE(fetcher.IsDone(fast));
+  EXPECT_TRUE(fetcher.Fetch(fast).ok);
+}
+
+}  // namespace
+}  // namespace kavero
