@@ -1,10 +1,14 @@
+#include <iterator>
+
 #include "line/cp1251_literal.h"
 #include "line/text.h"
 
 namespace kavero {
 
 const std::vector<std::string_view>& FlagStems() {
-  static const std::vector<std::string_view> stems = {
+  // A constant array first: clang 14 crashes on these literals inside a
+  // vector's initializer list.
+  static constexpr std::string_view kStems[] = {
       "",
       "Албани"_w1251, "Алжир"_w1251, "Андор"_w1251, "Аргентин"_w1251, "Армени"_w1251,
       "Австрали"_w1251, "Австри"_w1251, "Азербайджан"_w1251, "Бахрейн"_w1251, "Беларус"_w1251,
@@ -36,6 +40,7 @@ const std::vector<std::string_view>& FlagStems() {
       "NCAA", "ULEB", "ВТБ"_w1251, "Еврочеллендж"_w1251, "Адриати"_w1251,
       "Пары"_w1251, "WTA", "ATP", "AHL", "КХЛ"_w1251, "NHL",
   };
+  static const std::vector<std::string_view> stems(std::begin(kStems), std::end(kStems));
   return stems;
 }
 
