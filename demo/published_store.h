@@ -29,8 +29,6 @@ class PublishedStore {
   // The stored table; nothing for an invalid or unpublished date.
   std::optional<std::string> Read(std::string_view date) const;
 
-  const std::filesystem::path& folder() const { return folder_; }
-
  private:
   std::filesystem::path folder_;
   std::atomic<unsigned> next_temporary_{0};
