@@ -14,6 +14,7 @@
 #include "stats/match_details.h"
 #include "stats/stats_pass.h"
 #include "stats/step_indicators.h"
+#include "web/pumping_client.h"
 #include "web/url_probe.h"
 
 namespace kavero::app {
@@ -21,8 +22,12 @@ namespace kavero::app {
 void MainWindow::spSkinXFormButton1Click() {
   FixLanguageChoice();
   spSkinXFormButton1->hide();
-  LoadLine(next_grid1_rows_, ID, config_.bookmaker_site, Hooks(), Today(),
-           config_.regional.short_date_format);
+  {
+    // The line pages can take a while: the window keeps its turn meanwhile.
+    PumpingClient client(ID, [this] { ProcessMessages(); });
+    LoadLine(next_grid1_rows_, client, config_.bookmaker_site, Hooks(), Today(),
+             config_.regional.short_date_format);
+  }
   gauge_.SetMaximum(static_cast<int>(next_grid1_rows_.size()));
   TranslationPass();
   if (!ch->isChecked()) StatisticsPass();

@@ -21,6 +21,8 @@ class LoopbackServer {
     port_ = server_.bind_to_any_port("127.0.0.1");
     // The socket listens from here on; connections queue until the loop runs.
     thread_ = std::thread([this] { server_.listen_after_bind(); });
+    // stop() does nothing until the loop runs: wait for it.
+    while (!server_.is_running()) std::this_thread::yield();
   }
   void Stop() {
     if (!thread_.joinable()) return;
