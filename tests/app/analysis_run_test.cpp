@@ -4,8 +4,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
-#include <fstream>
-#include <sstream>
 
 #include "app/regional.h"
 #include "fixture_site.h"
@@ -13,13 +11,6 @@
 
 namespace kavero::app::testing {
 namespace {
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 std::string TodayText() {
   return FormatDate(Today(), "dd.MM.yyyy");

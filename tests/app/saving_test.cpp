@@ -1,19 +1,10 @@
 // Saving a match table from its context menu.
 #include <QAction>
-#include <fstream>
-#include <sstream>
 
 #include "window_fixture.h"
 
 namespace kavero::app::testing {
 namespace {
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 MatchRow Row() {
   MatchRow row;

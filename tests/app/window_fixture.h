@@ -9,7 +9,9 @@
 #include <QUrl>
 #include <atomic>
 #include <filesystem>
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "app/main_window.h"
@@ -17,6 +19,14 @@
 #include "support/loopback_server.h"
 
 namespace kavero::app::testing {
+
+// The whole content of a file, as bytes.
+inline std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
 
 // Windows-1251 bytes of a UTF-8 text.
 inline std::string W(std::string_view utf8) {
