@@ -62,12 +62,9 @@ void MainWindow::StatisticsPass() {
   StatsPass pass(table, StatsSourcesOfWindow(), config_.read_ahead, [this] { ProcessMessages(); });
   for (std::size_t i = 0; i < table.size(); ++i) {
     gauge_.SetValue(static_cast<int>(i));
-    const std::string home = table[i].home;
-    const std::string away = table[i].away;
-    pass.Load(i, match_stats_);
-    ShowMatchStats(match_stats_);
-    table[i].step1 = ComputeStep1(match_stats_.sg1, match_stats_.sg2);
-    table[i].step2 = ComputeStep2(match_stats_.sg1, match_stats_.sg2, home, away);
+    const Steps steps = ReadMatch(pass, table, i);
+    table[i].step1 = steps.step1;
+    table[i].step2 = steps.step2;
     ProcessMessages();
   }
 }
@@ -79,19 +76,29 @@ void MainWindow::PublishToday() {
   MatchTable& table = next_grid2_rows_;
   gauge_.SetMaximum(static_cast<int>(table.size()));
   StatsPass pass(table, StatsSourcesOfWindow(), config_.read_ahead, [this] { ProcessMessages(); });
-  const char separator = config_.regional.decimal_separator;
   for (std::size_t i = 0; i < table.size(); ++i) {
     gauge_.SetValue(static_cast<int>(i));
     ProcessMessages();
-    const std::string home = table[i].home;
-    const std::string away = table[i].away;
-    pass.Load(i, match_stats_);
-    ShowMatchStats(match_stats_);
-    table[i].step1 = RoundTwoDecimals(ComputeStep1(match_stats_.sg1, match_stats_.sg2));
-    table[i].step2 = RoundTwoDecimals(ComputeStep2(match_stats_.sg1, match_stats_.sg2, home, away));
-    sh1->setText(Shown(FormatGeneral(table[i].step1, separator)));
-    sh2->setText(Shown(FormatGeneral(table[i].step2, separator)));
+    const Steps steps = ReadMatch(pass, table, i);
+    table[i].step1 = RoundTwoDecimals(steps.step1);
+    table[i].step2 = RoundTwoDecimals(steps.step2);
+    ShowStoredSteps(table[i]);
   }
+}
+
+MainWindow::Steps MainWindow::ReadMatch(StatsPass& pass, const MatchTable& table, std::size_t row) {
+  const std::string home = table[row].home;
+  const std::string away = table[row].away;
+  pass.Load(row, match_stats_);
+  ShowMatchStats(match_stats_);
+  return {ComputeStep1(match_stats_.sg1, match_stats_.sg2),
+          ComputeStep2(match_stats_.sg1, match_stats_.sg2, home, away)};
+}
+
+void MainWindow::ShowStoredSteps(const MatchRow& row) {
+  const char separator = config_.regional.decimal_separator;
+  sh1->setText(Shown(FormatGeneral(row.step1, separator)));
+  sh2->setText(Shown(FormatGeneral(row.step2, separator)));
 }
 
 void MainWindow::ShowResultsScreen() {

@@ -115,6 +115,15 @@ class MainWindow : public QWidget {
   void StatisticsPass();
   void PublishToday();
   void ShowResultsScreen();
+  // Reads a row's match into the detail grids; its indicators from the names
+  // the row held before its pages were read.
+  struct Steps {
+    double step1;
+    double step2;
+  };
+  Steps ReadMatch(StatsPass& pass, const MatchTable& table, std::size_t row);
+  // sh1 and sh2 show a row's stored indicators in general notation.
+  void ShowStoredSteps(const MatchRow& row);
 
   // The match details of one row, and their recomputation over a table.
   enum class MessagesAt { kBeforeColours, kAfterColours };

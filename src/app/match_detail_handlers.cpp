@@ -5,7 +5,6 @@
 
 #include "app/main_window.h"
 #include "app/widget_text.h"
-#include "results/general_format.h"
 #include "stats/load_match_stats.h"
 #include "stats/match_details.h"
 #include "stats/stats_pass.h"
@@ -56,21 +55,14 @@ void MainWindow::GoTotalAll(MatchTable& table, MessagesAt messages_at) {
   pan1->raise();
   gauge_.SetMaximum(static_cast<int>(table.size()));
   StatsPass pass(table, StatsSourcesOfWindow(), config_.read_ahead, [this] { ProcessMessages(); });
-  const char separator = config_.regional.decimal_separator;
   for (std::size_t r = 0; r < table.size(); ++r) {
     gauge_.SetValue(static_cast<int>(r));
-    const std::string home = table[r].home;
-    const std::string away = table[r].away;
-    pass.Load(r, match_stats_);
-    ShowMatchStats(match_stats_);
-    const double step1 = ComputeStep1(match_stats_.sg1, match_stats_.sg2);
-    const double step2 = ComputeStep2(match_stats_.sg1, match_stats_.sg2, home, away);
-    table[r].step1 = RoundTwoDecimals(step1);
-    table[r].step2 = RoundTwoDecimals(step2);
-    sh1->setText(Shown(FormatGeneral(table[r].step1, separator)));
-    sh2->setText(Shown(FormatGeneral(table[r].step2, separator)));
+    const Steps steps = ReadMatch(pass, table, r);
+    table[r].step1 = RoundTwoDecimals(steps.step1);
+    table[r].step2 = RoundTwoDecimals(steps.step2);
+    ShowStoredSteps(table[r]);
     if (messages_at == MessagesAt::kBeforeColours) ProcessMessages();
-    ApplyStepColours(table[r], step1, step2);
+    ApplyStepColours(table[r], steps.step1, steps.step2);
     if (messages_at == MessagesAt::kAfterColours) ProcessMessages();
   }
   pan1->hide();
