@@ -78,7 +78,10 @@ std::string DownloadLine(HttpClient& client, std::string_view bookmaker_site,
     // query nor break the address.
     address += "line_id[]=" + FormEncode(id) + "&";
   }
-  return ParseLinePage(client.Get(address).body, hooks);
+  // Unlike the menu, a line page that failed part-way is not read at all.
+  const auto line_page = client.Get(address);
+  if (!line_page.ok) return {};
+  return ParseLinePage(line_page.body, hooks);
 }
 
 }  // namespace kavero

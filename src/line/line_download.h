@@ -14,8 +14,8 @@ namespace kavero {
 std::string ParseLinePage(std::string_view page, const RunHooks& hooks);
 
 // Asks the line menu for the football sections, then the page of those
-// sections, and parses it. Failed requests are not reported: what arrived of
-// them is read as it stands.
+// sections, and parses it. Failures are not reported: a failed menu is read
+// as far as it arrived, a failed line page gives the empty line.
 std::string DownloadLine(HttpClient& client, std::string_view bookmaker_site,
                          const RunHooks& hooks);
 

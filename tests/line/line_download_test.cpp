@@ -189,24 +189,47 @@ TEST_F(BookmakerSite, MenuWithoutLongTermBetsSelectsNothing) {
   EXPECT_EQ(gauge_.maximum, 40);
 }
 
-TEST_F(BookmakerSite, FailedRequestsAreReadAsFarAsTheyArrived) {
+// An answer that promises more than it sends: the connection drops after `part`.
+void SendCutShort(httplib::Response& res, const std::string& part) {
+  res.set_content_provider(part.size() + 1000, "text/html",
+                           [part](std::size_t, std::size_t, httplib::DataSink& sink) {
+                             sink.write(part.data(), part.size());
+                             return false;
+                           });
+}
+
+TEST_F(BookmakerSite, AMenuCutShortIsReadAsFarAsItArrived) {
+  server_.server().Get("/bets/bets.php", [this](const auto& req, auto& res) {
+    Record(req.target);
+    SendCutShort(res, std::string("<b>Футбол</b> <input type=checkbox value=\"12\"> Футбол. Англия"
+                                  " Футбол. долгосрочные"_w1251));
+  });
+  server_.server().Get("/bets/bets2.php", [this](const auto& req, auto& res) {
+    Record(req.target);
+    res.set_content(kLinePage, "text/html");
+  });
+  server_.Start();
+  EXPECT_EQ(Download(), Match("19.02.2011", "Англия"_w1251));
+  EXPECT_EQ(Targets(), (std::vector<std::string>{"/bets/bets.php?line_id[]=1",
+                                                 "/bets/bets2.php?line_id[]=12&"}));
+}
+
+TEST_F(BookmakerSite, AFailedLinePageGivesTheEmptyLine) {
   server_.server().Get("/bets/bets.php", [this](const auto& req, auto& res) {
     Record(req.target);
     res.status = 500;
   });
-  // The answer promises more than it sends: the connection drops after the form.
   server_.server().Get("/bets/bets2.php", [this](const auto& req, auto& res) {
     Record(req.target);
-    res.set_content_provider(kLinePage.size() + 1000, "text/html",
-                             [](std::size_t, std::size_t, httplib::DataSink& sink) {
-                               sink.write(kLinePage.data(), kLinePage.size());
-                               return false;
-                             });
+    SendCutShort(res, kLinePage);
   });
   server_.Start();
-  EXPECT_EQ(Download(), Match("19.02.2011", "Англия"_w1251));
+  gauge_.SetMaximum(40);
+  EXPECT_EQ(Download(), "");
   EXPECT_EQ(Targets(),
             (std::vector<std::string>{"/bets/bets.php?line_id[]=1", "/bets/bets2.php?"}));
+  EXPECT_EQ(gauge_.value, 0);
+  // What arrived held a whole section: it is the failure that empties the line.
   const auto cut_short = CurlHttpClient().Get(server_.base() + "bets/bets2.php?");
   EXPECT_FALSE(cut_short.ok);
   EXPECT_EQ(cut_short.body, kLinePage);
