@@ -11,11 +11,32 @@ void AnswerCollector::Attach(CURL* handle) {
   curl_easy_setopt(handle, CURLOPT_HEADERDATA, this);
   curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &AnswerCollector::OnBody);
   curl_easy_setopt(handle, CURLOPT_WRITEDATA, this);
+  curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, &AnswerCollector::OnProgress);
+  curl_easy_setopt(handle, CURLOPT_XFERINFODATA, this);
+  curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
+}
+
+void AnswerCollector::Received() {
+  last_received_ = std::chrono::steady_clock::now();
+}
+
+// libcurl's low-speed check averages over its last few seconds, so bytes that
+// came just before a silence would put the failure off by that much: once an
+// answer has begun, a silence of the stall time-out ends it on the dot.
+int AnswerCollector::OnProgress(void* self, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+  auto& collector = *static_cast<AnswerCollector*>(self);
+  if (!collector.last_received_) return 0;
+  if (std::chrono::steady_clock::now() - *collector.last_received_ < collector.stall_timeout_) {
+    return 0;
+  }
+  collector.stalled_ = true;
+  return 1;  // ends the transfer
 }
 
 std::size_t AnswerCollector::OnHeader(char* data, std::size_t size, std::size_t count, void* self) {
   auto& collector = *static_cast<AnswerCollector*>(self);
   const std::string_view line(data, size * count);
+  collector.Received();
   // Each status line opens a new answer, so an interim 100 leaves nothing behind.
   if (const int status = StatusCodeOf(line); status != 0) {
     collector.status_ = status;
@@ -29,6 +50,7 @@ std::size_t AnswerCollector::OnHeader(char* data, std::size_t size, std::size_t 
 std::size_t AnswerCollector::OnBody(char* data, std::size_t size, std::size_t count, void* self) {
   auto& collector = *static_cast<AnswerCollector*>(self);
   const std::size_t length = size * count;
+  collector.Received();
   // Returning less than given stops the transfer.
   if (collector.Refused()) return 0;
   const std::size_t room = collector.max_body_ - collector.body_.size();
@@ -56,6 +78,8 @@ FetchResult AnswerCollector::Finish(CURLcode code) {
   result.body = std::move(body_);
   if (too_large_) {
     result.error = "Body larger than " + std::to_string(max_body_) + " bytes";
+  } else if (stalled_) {
+    result.error = "Nothing received for " + std::to_string(stall_timeout_.count()) + " s";
   } else if (code != CURLE_OK) {
     result.error = curl_easy_strerror(code);
   } else {

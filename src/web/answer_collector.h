@@ -4,16 +4,20 @@
 // a good body cut short keeps what arrived.
 #include <curl/curl.h>
 
+#include <chrono>
 #include <cstddef>
+#include <optional>
 #include <string>
 
+#include "web/easy_setup.h"
 #include "web/http_client.h"
 
 namespace kavero {
 
 class AnswerCollector {
  public:
-  explicit AnswerCollector(std::size_t max_body) : max_body_(max_body) {}
+  explicit AnswerCollector(const HttpLimits& limits)
+      : max_body_(limits.max_body), stall_timeout_(limits.stall_timeout) {}
   AnswerCollector(const AnswerCollector&) = delete;
   AnswerCollector& operator=(const AnswerCollector&) = delete;
 
@@ -25,13 +29,19 @@ class AnswerCollector {
  private:
   static std::size_t OnHeader(char* data, std::size_t size, std::size_t count, void* self);
   static std::size_t OnBody(char* data, std::size_t size, std::size_t count, void* self);
+  static int OnProgress(void* self, curl_off_t, curl_off_t, curl_off_t, curl_off_t);
   bool Refused() const;
+  void Received();
 
   std::size_t max_body_;
+  std::chrono::seconds stall_timeout_;
   std::string body_;
   int status_ = 0;
   bool has_location_ = false;
   bool too_large_ = false;
+  // When the answer last brought bytes; unset until its first bytes.
+  std::optional<std::chrono::steady_clock::time_point> last_received_;
+  bool stalled_ = false;
 };
 
 }  // namespace kavero

@@ -51,7 +51,7 @@ void CurlHttpClient::Disconnect() {
 }
 
 FetchResult CurlHttpClient::Perform() {
-  AnswerCollector collector(limits_.max_body);
+  AnswerCollector collector(limits_);
   collector.Attach(handle_.get());
   return collector.Finish(curl_easy_perform(handle_.get()));
 }

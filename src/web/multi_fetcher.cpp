@@ -28,7 +28,7 @@ MultiFetcher::~MultiFetcher() {
 
 void MultiFetcher::Start(const std::string& address) {
   if (running_.contains(address) || done_.contains(address)) return;
-  auto transfer = std::make_unique<Transfer>(IdleHandle(), limits_.max_body);
+  auto transfer = std::make_unique<Transfer>(IdleHandle(), limits_);
   CURL* handle = transfer->handle.get();
   transfer->address = address;
   PrepareGet(handle, address, headers_.get());

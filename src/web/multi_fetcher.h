@@ -46,8 +46,8 @@ class MultiFetcher {
 
  private:
   struct Transfer {
-    Transfer(EasyHandle easy, std::size_t max_body)
-        : handle(std::move(easy)), collector(max_body) {}
+    Transfer(EasyHandle easy, const HttpLimits& limits)
+        : handle(std::move(easy)), collector(limits) {}
     EasyHandle handle;
     AnswerCollector collector;
     std::string address;

@@ -9,7 +9,7 @@
 
 #include "line/cp1251_literal.h"
 #include "support/loopback_server.h"
-#include "web/raw_listener.h"
+#include "support/raw_listener.h"
 
 namespace kavero {
 namespace {

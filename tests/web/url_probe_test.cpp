@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "support/loopback_server.h"
-#include "web/raw_listener.h"
+#include "support/raw_listener.h"
 
 namespace kavero {
 namespace {

@@ -1,0 +1,93 @@
+#pragma once
+// Ways a server can misbehave, as handlers for the raw listener, and a router
+// that gives each request path its own behaviour.
+#include <chrono>
+#include <map>
+#include <string>
+#include <thread>
+
+#include "support/raw_listener.h"
+
+namespace kavero::testing::hostile {
+
+using Handler = RawListener::Handler;
+
+inline std::string PathOf(const std::string& request) {
+  const auto start = request.find(' ') + 1;
+  return request.substr(start, request.find(' ', start) - start);
+}
+
+// A well-formed answer of `status` with `body`.
+inline Handler Answer(std::string body, int status = 200) {
+  return [body = std::move(body), status](int connection, const std::string&,
+                                          const std::atomic<bool>&) {
+    RawListener::SendAll(connection, "HTTP/1.1 " + std::to_string(status) +
+                                         " X\r\nContent-Length: " + std::to_string(body.size()) +
+                                         "\r\nConnection: close\r\n\r\n" + body);
+  };
+}
+
+// Accepts the request and never says a word.
+inline Handler Silent() {
+  return [](int connection, const std::string&, const std::atomic<bool>& stop) {
+    RawListener::WaitForClose(connection, stop);
+  };
+}
+
+// The answer, status line included, one byte per `gap`.
+inline Handler Trickle(std::chrono::milliseconds gap) {
+  return [gap](int connection, const std::string&, const std::atomic<bool>& stop) {
+    const std::string answer =
+        "HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n" + std::string(100000, 'x');
+    for (char byte : answer) {
+      if (stop || !RawListener::SendAll(connection, std::string_view(&byte, 1))) return;
+      const auto until = std::chrono::steady_clock::now() + gap;
+      while (!stop && std::chrono::steady_clock::now() < until) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      }
+    }
+  };
+}
+
+// A body without a length that goes on as fast as the client takes it.
+inline Handler EndlessBody() {
+  return [](int connection, const std::string&, const std::atomic<bool>& stop) {
+    if (!RawListener::SendAll(connection, "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\n\r\n")) {
+      return;
+    }
+    const std::string chunk(64 * 1024, 'a');
+    while (!stop && RawListener::SendAll(connection, chunk)) {
+    }
+  };
+}
+
+// Every address sends the client back to itself.
+inline Handler RedirectLoop() {
+  return [](int connection, const std::string& request, const std::atomic<bool>&) {
+    RawListener::SendAll(connection, "HTTP/1.1 302 Found\r\nLocation: " + PathOf(request) +
+                                         "\r\nContent-Length: 0\r\n\r\n");
+  };
+}
+
+// Promises more body than it sends, then either hangs up or holds the line.
+inline Handler ShortBody(bool hold_open) {
+  return [hold_open](int connection, const std::string&, const std::atomic<bool>& stop) {
+    RawListener::SendAll(connection, "HTTP/1.1 200 OK\r\nContent-Length: 5000\r\n\r\nonly this");
+    if (hold_open) RawListener::WaitForClose(connection, stop);
+  };
+}
+
+// Each request path to its own handler; any other path is answered 404.
+inline Handler Routes(std::map<std::string, Handler> routes) {
+  return [routes = std::move(routes)](int connection, const std::string& request,
+                                      const std::atomic<bool>& stop) {
+    const auto route = routes.find(PathOf(request));
+    if (route == routes.end()) {
+      Answer("", 404)(connection, request, stop);
+    } else {
+      route->second(connection, request, stop);
+    }
+  };
+}
+
+}  // namespace kavero::testing::hostile
