@@ -6,13 +6,35 @@
 #include "line/cp1251_literal.h"
 #include "line/line_parser.h"
 #include "line/text.h"
-#include "web/form_encode.h"
 
 namespace kavero {
 
 using namespace kavero::literals;
 
 namespace {
+
+// An identifier as it travels in the query: bytes that may stand in a URL
+// unencoded stay as they are; any other (a blank, "&", "#", a Cyrillic
+// letter) is percent-encoded, so that it can neither end the query nor break
+// the address.
+std::string QueryValue(std::string_view identifier) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string value;
+  for (char c : identifier) {
+    const auto byte = static_cast<unsigned char>(c);
+    const bool unreserved = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+                            (byte >= '0' && byte <= '9') || c == '-' || c == '.' || c == '_' ||
+                            c == '~';
+    if (unreserved) {
+      value += c;
+    } else {
+      value += '%';
+      value += kHex[byte >> 4];
+      value += kHex[byte & 15];
+    }
+  }
+  return value;
+}
 
 constexpr std::string_view kFootball = "Футбол"_w1251;
 constexpr std::string_view kFootballHeading = "Футбол."_w1251;
@@ -74,9 +96,7 @@ std::string DownloadLine(HttpClient& client, std::string_view bookmaker_site,
   }
   auto address = site + "bets/bets2.php?";
   for (const auto& id : ids) {
-    // The identifier comes from the page: encoded, it can neither end the
-    // query nor break the address.
-    address += "line_id[]=" + FormEncode(id) + "&";
+    address += "line_id[]=" + QueryValue(id) + "&";
   }
   // Unlike the menu, a line page that failed part-way is not read at all.
   const auto line_page = client.Get(address);

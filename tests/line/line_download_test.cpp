@@ -168,14 +168,15 @@ TEST_F(BookmakerSite, AsksForTheFootballSectionsOfTheMenu) {
       "<input type=checkbox value=\"12\"> <b>Футбол. Англия</b><br>\n"
       "<input type=checkbox value=\"5<b>7</b>\"> Футбол. Испания<br>\n"
       "<input type=checkbox value=\"9 &9\"> Футбол. Кубок<br>\n"
+      "<input type=checkbox value=\"a-1.b_2~\"> Футбол. Италия<br>\n"
       "Футбол. долгосрочные ставки\n"
       "<input type=checkbox value=\"99\"> Футбол. Чемпион мира<br>\n"_w1251;
   Serve(std::string(menu), kLinePage);
   EXPECT_EQ(Download(), Match("19.02.2011", "Англия"_w1251));
   const std::vector<std::string> expected = {
-      "/bets/bets.php?line_id[]=1", "/bets/bets2.php?line_id[]=12&line_id[]=57&line_id[]=9+%269&"};
+      "/bets/bets.php?line_id[]=1", "/bets/bets2.php?line_id[]=12&line_id[]=57&line_id[]=9%20%269&line_id[]=a-1.b_2~&"};
   EXPECT_EQ(Targets(), expected);
-  EXPECT_EQ(gauge_.maximum, 3);
+  EXPECT_EQ(gauge_.maximum, 4);
   EXPECT_EQ(gauge_.value, 1);
 }
 
