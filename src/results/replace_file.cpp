@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <random>
 #include <stdexcept>
 
@@ -41,16 +42,31 @@ bool WriteAll(int fd, std::string_view contents) {
   return true;
 }
 
+// The file itself truncated and written: for a folder that takes no new file
+// but whose file may still be rewritten.
+void RewriteInPlace(const std::string& path, std::string_view contents) {
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) ThrowCannotCreate(path, errno);
+  int error = 0;
+  if (!WriteAll(fd, contents)) error = errno;
+  if (close(fd) != 0 && error == 0) error = errno;
+  if (error != 0) ThrowCannotCreate(path, error);
+}
+
 }  // namespace
 
 void ReplaceFile(const std::string& path, std::string_view contents) {
+  // Through a link, the file it points at is replaced and the link stays.
+  std::error_code resolve_error;
+  const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, resolve_error);
+  const std::string target = resolve_error ? path : resolved.string();
   std::string sibling;
-  const int fd = CreateSibling(path, sibling);
-  if (fd < 0) ThrowCannotCreate(path, errno);
+  const int fd = CreateSibling(target, sibling);
+  if (fd < 0) return RewriteInPlace(path, contents);
   int error = 0;
   if (!WriteAll(fd, contents) || fsync(fd) != 0) error = errno;
   if (close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && rename(sibling.c_str(), path.c_str()) != 0) error = errno;
+  if (error == 0 && rename(sibling.c_str(), target.c_str()) != 0) error = errno;
   if (error == 0) return;
   unlink(sibling.c_str());
   ThrowCannotCreate(path, error);

@@ -6,8 +6,10 @@
 namespace kavero {
 
 // Writes `contents` (bytes as they are) to a new file beside `path`, then renames
-// it over `path`. Throws std::runtime_error
-// 'Cannot create file "<path>". <system error text>' when that fails.
+// it over `path` (over the file a link points at, for a link). A folder that
+// takes no new file gets the file rewritten in place instead. Throws
+// std::runtime_error 'Cannot create file "<path>". <system error text>' when
+// that fails.
 void ReplaceFile(const std::string& path, std::string_view contents);
 
 }  // namespace kavero

@@ -107,6 +107,15 @@ TEST_F(SaveResultsTest, EverySaveReplacesTheWholeFile) {
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
 }
 
+TEST_F(SaveResultsTest, ASavedFileThatIsALinkIsWrittenThroughTheLink) {
+  fs::create_directory(folder_ / "kept");
+  std::ofstream(folder_ / "kept" / "table.txt") << "old";
+  fs::create_symlink(folder_ / "kept" / "table.txt", folder_ / "saves.txt");
+  SaveResults({Row("D", 5, 6)}, Context("ENG"));
+  EXPECT_TRUE(fs::is_symlink(folder_ / "saves.txt"));
+  EXPECT_EQ(ReadFile(folder_ / "kept" / "table.txt"), SavedText({Row("D", 5, 6)}, ','));
+}
+
 TEST_F(SaveResultsTest, PublishesInRussianOnlyWhileTodaysFileIsMissing) {
   struct Case {
     std::string language;
