@@ -160,6 +160,22 @@ TEST_F(AnalysisRunTest, RussianLeavesThePublishedDayAlone) {
   EXPECT_EQ(ReadFile(folder_ / "saves.txt"), "");
 }
 
+TEST_F(AnalysisRunTest, RussianWithoutMatchesTodayStillPublishesAnEmptyTable) {
+  site_.matches = {{"01.01.2031", "A", "B", "stat/1.html"}};
+  site_.pages["/stat/1.html"] = WorkedExamplePage();
+  MainWindow& window = OpenSite();
+  Control<QPushButton>("R")->click();
+  Start();
+
+  EXPECT_TRUE(window.NextGrid2Rows().empty());
+  EXPECT_FALSE(site_.Requested("/stat/"));
+  EXPECT_EQ(Caption("sh1"), "0");
+  ASSERT_EQ(site_.Posts().size(), 1u);
+  EXPECT_EQ(site_.Posts()[0], "datas=" + FormEncode(TodayText()) + "&stext=&");
+  EXPECT_TRUE(std::filesystem::exists(folder_ / "saves.txt"));
+  EXPECT_EQ(ReadFile(folder_ / "saves.txt"), "");
+}
+
 TEST_F(AnalysisRunTest, AnEmptyLineEndsWithTheAllDatesChoiceAlone) {
   MainWindow& window = OpenSite();
   Start();
