@@ -2,11 +2,14 @@
 // Ways a server can misbehave, as handlers for the raw listener, and a router
 // that gives each request path its own behaviour.
 #include <chrono>
+#include <cstddef>
 #include <map>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "support/raw_listener.h"
+#include "web/easy_setup.h"
 
 namespace kavero::testing::hostile {
 
@@ -87,6 +90,39 @@ inline Handler Routes(std::map<std::string, Handler> routes) {
     } else {
       route->second(connection, request, stop);
     }
+  };
+}
+
+// The client's limits in these tests: the real body cap, short time-outs.
+inline HttpLimits ShortLimits() {
+  using namespace std::chrono_literals;
+  HttpLimits limits;
+  limits.connect_timeout = 2s;
+  limits.stall_timeout = 2s;
+  return limits;
+}
+
+struct Misbehaviour {
+  std::string name;
+  Handler server;
+  // The time-out that ends the exchange under ShortLimits, plus a second.
+  std::chrono::milliseconds within;
+  // What the client keeps of the answer.
+  std::string body_kept;
+};
+
+inline std::vector<Misbehaviour> Misbehaviours() {
+  using namespace std::chrono_literals;
+  const std::size_t cap = ShortLimits().max_body;
+  return {
+      {"accepts and never answers", Silent(), 3s, ""},
+      // Each gap is shorter than the stall time-out, the rate below its 1 byte/s.
+      {"one byte every 1.5 s", Trickle(1500ms), 3s, ""},
+      // Stopped by the body cap, not by a clock.
+      {"body that never ends", EndlessBody(), 3s, std::string(cap, 'a')},
+      {"302 to itself", RedirectLoop(), 1s, ""},
+      {"Content-Length over the body, then closed", ShortBody(false), 1s, "only this"},
+      {"Content-Length over the body, held open", ShortBody(true), 3s, "only this"},
   };
 }
 
