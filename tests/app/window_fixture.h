@@ -43,6 +43,9 @@ class WindowTest : public ::testing::Test {
   }
   void TearDown() override {
     window_.reset();
+    // The server's threads may still be answering the window's last request:
+    // stop them before a derived fixture's site, which they write to, goes.
+    server_.Stop();
     std::filesystem::remove_all(folder_);
   }
 

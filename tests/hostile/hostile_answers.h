@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstddef>
 #include <map>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -110,6 +111,11 @@ struct Misbehaviour {
   // What the client keeps of the answer.
   std::string body_kept;
 };
+
+// Names the case in test output.
+inline void PrintTo(const Misbehaviour& misbehaviour, std::ostream* out) {
+  *out << misbehaviour.name;
+}
 
 inline std::vector<Misbehaviour> Misbehaviours() {
   using namespace std::chrono_literals;

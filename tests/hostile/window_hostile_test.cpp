@@ -176,8 +176,10 @@ TEST_P(MisbehavingServer, GoTotalAllWithReadAheadEndsInTimeAndKeepsTheMatches) {
   QTimer::singleShot(200, [&] { answered_meanwhile = true; });
   const Measured measured =
       Measure("Go Total All, read ahead: " + m().name, [&] { window.GoTotalAll1Click(); });
-  // The six fail side by side; the good page follows on a freed connection.
-  EXPECT_LT(measured.seconds, Seconds(m().within) + 1 + kSchedulingSlack);
+  // The six fail side by side and the good page follows on a freed
+  // connection; six bodies grown to the cap take a few seconds more to read
+  // (under the address sanitizer).
+  EXPECT_LT(measured.seconds, Seconds(m().within) + 3);
   EXPECT_LT(measured.peak_growth_mib, 6 * kPeakBoundMib);
   EXPECT_TRUE(answered_meanwhile || measured.seconds < 0.2) << "the window waited unseen";
   EXPECT_EQ(Texts(window.NextGrid1Rows()), Texts(rows));
