@@ -28,8 +28,11 @@ std::vector<std::vector<std::string>> PlanPass(const MatchTable& table,
 }
 
 ReadAhead::ReadAhead(MultiFetcher& fetcher, std::vector<std::vector<std::string>> plan,
-                     std::size_t window)
-    : fetcher_(fetcher), plan_(std::move(plan)), window_(std::max<std::size_t>(window, 1)) {
+                     std::size_t window, std::size_t byte_budget)
+    : fetcher_(fetcher),
+      plan_(std::move(plan)),
+      window_(std::max<std::size_t>(window, 1)),
+      byte_budget_(byte_budget) {
   for (const auto& row : plan_) {
     for (const auto& address : row) ++pages_[address].uses;
   }
@@ -48,6 +51,7 @@ void ReadAhead::WaitForRow(std::size_t row, const std::function<void()>& process
   StartWindow(row);
   while (!RowReady(row)) {
     fetcher_.Poll(kPollWait);
+    if (BytesHeld() > byte_budget_) ShedAhead(row);
     if (RowReady(row)) break;
     process_messages();
   }
@@ -72,9 +76,20 @@ std::size_t ReadAhead::PagesHeld() const {
       pages_.begin(), pages_.end(), [](const auto& entry) { return entry.second.started; }));
 }
 
+std::size_t ReadAhead::BytesHeld() const {
+  std::size_t bytes = fetcher_.BytesHeld();
+  for (const auto& [address, page] : pages_) {
+    if (page.result) bytes += page.result->body.size();
+  }
+  return bytes;
+}
+
 void ReadAhead::StartWindow(std::size_t row) {
   const std::size_t end = std::min(plan_.size(), row + window_);
-  for (std::size_t r = std::max(next_row_to_start_, row); r < end; ++r) {
+  std::size_t r = std::max(next_row_to_start_, row);
+  for (; r < end; ++r) {
+    // The awaited row always starts; later ones only while memory is plentiful.
+    if (r > row && BytesHeld() >= byte_budget_ / 2) break;
     for (const auto& address : plan_[r]) {
       // Already served to every row that needs it (the rows were re-sorted
       // meanwhile), or under way for an earlier row: nothing to start.
@@ -84,7 +99,24 @@ void ReadAhead::StartWindow(std::size_t row) {
       it->second.started = true;
     }
   }
-  next_row_to_start_ = std::max(next_row_to_start_, end);
+  next_row_to_start_ = std::max(next_row_to_start_, r);
+}
+
+void ReadAhead::ShedAhead(std::size_t row) {
+  const auto& awaited = plan_[row];
+  for (std::size_t r = std::min(plan_.size(), next_row_to_start_);
+       r > row + 1 && BytesHeld() > byte_budget_;) {
+    --r;
+    for (const auto& address : plan_[r]) {
+      if (std::find(awaited.begin(), awaited.end(), address) != awaited.end()) continue;
+      const auto it = pages_.find(address);
+      if (it == pages_.end() || !it->second.started) continue;
+      fetcher_.Abandon(address);
+      it->second.started = false;
+      it->second.result.reset();
+    }
+    next_row_to_start_ = r;
+  }
 }
 
 bool ReadAhead::RowReady(std::size_t row) {

@@ -28,11 +28,14 @@ std::vector<std::vector<std::string>> PlanPass(const MatchTable& table,
 class ReadAhead : public PageSource {
  public:
   static constexpr std::size_t kDefaultWindow = 32;
+  // Bodies held for coming rows, at most: a server that sends endless or
+  // huge pages costs no more than one page at the size cap.
+  static constexpr std::size_t kDefaultByteBudget = std::size_t{64} << 20;
 
   // `plan` holds the pages of each row of the pass (PlanPass); at most
   // `window` rows are read ahead. The fetcher must outlive this object.
   ReadAhead(MultiFetcher& fetcher, std::vector<std::vector<std::string>> plan,
-            std::size_t window = kDefaultWindow);
+            std::size_t window = kDefaultWindow, std::size_t byte_budget = kDefaultByteBudget);
   ~ReadAhead() override;
   ReadAhead(const ReadAhead&) = delete;
   ReadAhead& operator=(const ReadAhead&) = delete;
@@ -49,6 +52,8 @@ class ReadAhead : public PageSource {
   // Pages started and not yet served to every row that needs them: the most
   // bodies held at once.
   std::size_t PagesHeld() const;
+  // Body bytes held: fetched pages not yet served and transfers under way.
+  std::size_t BytesHeld() const;
 
  private:
   struct Page {
@@ -58,12 +63,16 @@ class ReadAhead : public PageSource {
   };
 
   void StartWindow(std::size_t row);
+  // Gives back pages of rows after `row`, the farthest first, until what is
+  // held fits the budget; they are fetched anew when their rows come.
+  void ShedAhead(std::size_t row);
   // Takes over the finished pages of the row; tells whether all are in.
   bool RowReady(std::size_t row);
 
   MultiFetcher& fetcher_;
   std::vector<std::vector<std::string>> plan_;
   std::size_t window_;
+  std::size_t byte_budget_;
   std::size_t next_row_to_start_ = 0;
   std::unordered_map<std::string, Page> pages_;
 };

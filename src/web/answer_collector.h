@@ -25,6 +25,8 @@ class AnswerCollector {
   void Attach(CURL* handle);
   // The outcome, given the code the transfer ended with.
   FetchResult Finish(CURLcode code);
+  // Body bytes held so far.
+  std::size_t BodySize() const { return body_.size(); }
 
  private:
   static std::size_t OnHeader(char* data, std::size_t size, std::size_t count, void* self);

@@ -68,6 +68,13 @@ FetchResult MultiFetcher::Fetch(const std::string& address) {
   return Take(address);
 }
 
+std::size_t MultiFetcher::BytesHeld() const {
+  std::size_t bytes = 0;
+  for (const auto& [address, transfer] : running_) bytes += transfer->collector.BodySize();
+  for (const auto& [address, result] : done_) bytes += result.body.size();
+  return bytes;
+}
+
 void MultiFetcher::Abandon(const std::string& address) {
   done_.erase(address);
   if (auto node = running_.extract(address); !node.empty()) Retire(*node.mapped());

@@ -43,6 +43,8 @@ class MultiFetcher {
   FetchResult Fetch(const std::string& address);
   // Forgets the address, cutting its transfer short if it is still running.
   void Abandon(const std::string& address);
+  // Body bytes of the transfers under way and of the results not yet taken.
+  std::size_t BytesHeld() const;
 
  private:
   struct Transfer {

@@ -291,6 +291,37 @@ TEST_F(ReadAheadTest, ReadsAtMostTheWindowAhead) {
   EXPECT_EQ(AllRequests(), static_cast<int>(3 * kRows));
 }
 
+TEST_F(ReadAheadTest, PagesAheadAreGivenBackWhenTheyOutgrowTheBudget) {
+  constexpr std::size_t kRows = 12;
+  constexpr std::size_t kPage = 64 << 10;
+  constexpr std::size_t kBudget = 96 << 10;
+  MatchTable table;
+  for (std::size_t i = 0; i < kRows; ++i) {
+    const std::string home = "H" + std::to_string(i);
+    const std::string away = "A" + std::to_string(i);
+    std::string page = FullStatisticsPage(home, away);
+    page += "<!--" + std::string(kPage - page.size() - 7, 'x') + "-->";
+    Serve("/stat/" + std::to_string(i), {page});
+    table.push_back(Match(home, away, "stat/" + std::to_string(i)));
+  }
+  CurlHttpClient client;
+  const auto expected = LoadInTurn(table, client);
+
+  MultiFetcher fetcher(client);
+  ReadAhead ahead(fetcher, PlanPass(table, server.base(), team_page_list), kRows, kBudget);
+  std::size_t most_held = 0;
+  std::vector<RowOutcome> outcomes;
+  for (std::size_t i = 0; i < kRows; ++i) {
+    ahead.WaitForRow(i, [&] { most_held = std::max(most_held, ahead.BytesHeld()); });
+    most_held = std::max(most_held, ahead.BytesHeld());
+    outcomes.push_back(Load(table[i], ahead));
+  }
+  ExpectSame(outcomes, expected);
+  // The budget, with the awaited row's page on top (all twelve would be 768 KiB).
+  EXPECT_LE(most_held, kBudget + 2 * kPage) << most_held;
+  EXPECT_EQ(ahead.BytesHeld(), 0u);
+}
+
 TEST_F(ReadAheadTest, RowsReorderedDuringThePassStillGetTheirOwnPages) {
   MatchTable table;
   for (int i = 0; i < 5; ++i) {
