@@ -26,17 +26,6 @@ std::string LineMenu() {
 }
 constexpr const char* kLineTablesPath = "/bets/bets2.php?line_id[]=7&";
 
-std::string GoodStatisticsPage() {
-  return StatisticsPage({{"01.12.2026", "A - X", "2:1 (1:0)"},
-                         {"02.12.2026", "Y - A", "0:0 (0:0)"},
-                         {"03.12.2026", "A - Z", "1:1 (0:1)"},
-                         {"04.12.2026", "W - A", "3:0 (2:0)"}},
-                        {{"01.12.2026", "B - X", "1:2 (0:1)"},
-                         {"02.12.2026", "Y - B", "2:2 (1:1)"},
-                         {"03.12.2026", "B - Z", "0:1 (0:0)"},
-                         {"04.12.2026", "W - B", "4:1 (2:1)"}});
-}
-
 MatchRow Row(const std::string& home, const std::string& link) {
   MatchRow row;
   row.date = "28.12.2026";
@@ -127,7 +116,7 @@ TEST_P(MisbehavingServer, RunEndsInTimeOnTheResultsScreen) {
 TEST_P(MisbehavingServer, RowClickEndsInTimeAndKeepsTheTables) {
   RawListener bookmaker(Routes({{"/stat/hostile.html", m().server},
                                 {"/team/a.html", m().server},
-                                {"/stat/good.html", Answer(GoodStatisticsPage())}}));
+                                {"/stat/good.html", Answer(WorkedExamplePage())}}));
   site_.pages["/brr/beturl.txt"] = "A>>" + bookmaker.base() + "team/a.html>>\r\n";
   site_.Serve(server_);
   server_.Start();
@@ -156,7 +145,7 @@ TEST_P(MisbehavingServer, RowClickEndsInTimeAndKeepsTheTables) {
 
 TEST_P(MisbehavingServer, GoTotalAllWithReadAheadEndsInTimeAndKeepsTheMatches) {
   // Six pages take every connection the read-ahead opens to one host.
-  std::map<std::string, Handler> routes = {{"/stat/good.html", Answer(GoodStatisticsPage())}};
+  std::map<std::string, Handler> routes = {{"/stat/good.html", Answer(WorkedExamplePage())}};
   MatchTable rows;
   for (int i = 0; i < 6; ++i) {
     const std::string link = "stat/hostile" + std::to_string(i) + ".html";
@@ -239,7 +228,7 @@ TEST_F(HostileWindowTest, NulBytesInALinePageBecomeSpacesOfTheirCells) {
 }
 
 TEST_F(HostileWindowTest, BrokenStatisticsAndTeamPagesAreReadAsFarAsTheyGo) {
-  const std::string good = GoodStatisticsPage();
+  const std::string good = WorkedExamplePage();
   RawListener bookmaker(Routes({
       {"/stat/nul.html", Answer(good.substr(0, good.size() / 2) + std::string(1, '\0') +
                                 good.substr(good.size() / 2))},

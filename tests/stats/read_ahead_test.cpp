@@ -167,6 +167,20 @@ class ReadAheadTest : public ::testing::Test {
     return row;
   }
 
+  // Matches H<i> - A<i> whose statistics and team pages all answer.
+  MatchTable ServeMatches(std::size_t count) {
+    MatchTable table;
+    for (std::size_t i = 0; i < count; ++i) {
+      const std::string home = "H" + std::to_string(i);
+      const std::string away = "A" + std::to_string(i);
+      Serve("/stat/" + std::to_string(i), {FullStatisticsPage(home, away)});
+      ServeTeam(home, {FullTeamPage(home)});
+      ServeTeam(away, {FullTeamPage(away)});
+      table.push_back(Match(home, away, "stat/" + std::to_string(i)));
+    }
+    return table;
+  }
+
   RowOutcome Load(const MatchRow& row, PageSource& pages) {
     RowOutcome outcome;
     LoadMatchStats(row, pages, server.base(), team_page_list, outcome.stats);
@@ -266,15 +280,7 @@ TEST_F(ReadAheadTest, AClubPlayingTwiceIsFetchedOncePerPass) {
 TEST_F(ReadAheadTest, ReadsAtMostTheWindowAhead) {
   constexpr std::size_t kRows = 20;
   constexpr std::size_t kWindow = 4;
-  MatchTable table;
-  for (std::size_t i = 0; i < kRows; ++i) {
-    const std::string home = "H" + std::to_string(i);
-    const std::string away = "A" + std::to_string(i);
-    Serve("/stat/" + std::to_string(i), {FullStatisticsPage(home, away)});
-    ServeTeam(home, {FullTeamPage(home)});
-    ServeTeam(away, {FullTeamPage(away)});
-    table.push_back(Match(home, away, "stat/" + std::to_string(i)));
-  }
+  const MatchTable table = ServeMatches(kRows);
 
   CurlHttpClient client;
   MultiFetcher fetcher(client);
@@ -323,15 +329,7 @@ TEST_F(ReadAheadTest, PagesAheadAreGivenBackWhenTheyOutgrowTheBudget) {
 }
 
 TEST_F(ReadAheadTest, RowsReorderedDuringThePassStillGetTheirOwnPages) {
-  MatchTable table;
-  for (int i = 0; i < 5; ++i) {
-    const std::string home = "H" + std::to_string(i);
-    const std::string away = "A" + std::to_string(i);
-    Serve("/stat/" + std::to_string(i), {FullStatisticsPage(home, away)});
-    ServeTeam(home, {FullTeamPage(home)});
-    ServeTeam(away, {FullTeamPage(away)});
-    table.push_back(Match(home, away, "stat/" + std::to_string(i)));
-  }
+  MatchTable table = ServeMatches(5);
 
   CurlHttpClient client;
   MultiFetcher fetcher(client);
@@ -344,15 +342,7 @@ TEST_F(ReadAheadTest, RowsReorderedDuringThePassStillGetTheirOwnPages) {
 }
 
 TEST_F(ReadAheadTest, APassStartedWhileAnotherWaitsLeavesBothWhole) {
-  MatchTable table;
-  for (int i = 0; i < 3; ++i) {
-    const std::string home = "H" + std::to_string(i);
-    const std::string away = "A" + std::to_string(i);
-    Serve("/stat/" + std::to_string(i), {FullStatisticsPage(home, away)});
-    ServeTeam(home, {FullTeamPage(home)});
-    ServeTeam(away, {FullTeamPage(away)});
-    table.push_back(Match(home, away, "stat/" + std::to_string(i)));
-  }
+  MatchTable table = ServeMatches(3);
   CurlHttpClient client;
   const auto sequential = LoadInTurn(table, client);
 
