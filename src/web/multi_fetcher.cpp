@@ -61,10 +61,16 @@ FetchResult MultiFetcher::Take(const std::string& address) {
   return std::move(node.mapped());
 }
 
-FetchResult MultiFetcher::Fetch(const std::string& address) {
-  constexpr std::chrono::milliseconds kWait{100};
+FetchResult MultiFetcher::Fetch(const std::string& address,
+                                const std::function<void()>& between_polls) {
+  // A poll returns as soon as anything happens; the wait only bounds how long
+  // the caller's turn may be kept waiting.
+  const std::chrono::milliseconds wait{between_polls ? 10 : 100};
   Start(address);
-  while (!IsDone(address)) Poll(kWait);
+  while (!IsDone(address)) {
+    Poll(wait);
+    if (between_polls && !IsDone(address)) between_polls();
+  }
   return Take(address);
 }
 

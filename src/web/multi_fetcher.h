@@ -5,6 +5,7 @@
 #include <curl/curl.h>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -39,8 +40,10 @@ class MultiFetcher {
   // Hands over and forgets a finished result; an address that is not done
   // gives a failed result.
   FetchResult Take(const std::string& address);
-  // Starts if needed and waits for the result; processes no window messages.
-  FetchResult Fetch(const std::string& address);
+  // Starts if needed and waits for the result.
+  // `between_polls`, when given, runs every few milliseconds while waiting
+  // (the window's turn); whatever it throws passes through.
+  FetchResult Fetch(const std::string& address, const std::function<void()>& between_polls = {});
   // Forgets the address, cutting its transfer short if it is still running.
   void Abandon(const std::string& address);
   // Body bytes of the transfers under way and of the results not yet taken.

@@ -1,7 +1,5 @@
 #include "web/pumping_client.h"
 
-#include <chrono>
-
 #include "web/multi_fetcher.h"
 
 namespace kavero {
@@ -14,12 +12,7 @@ PumpingClient::PumpingClient(CurlHttpClient& client, std::function<void()> proce
 PumpingClient::~PumpingClient() = default;
 
 FetchResult PumpingClient::Get(const std::string& address) {
-  fetcher_->Start(address);
-  while (!fetcher_->IsDone(address)) {
-    fetcher_->Poll(std::chrono::milliseconds(10));
-    process_messages_();
-  }
-  return fetcher_->Take(address);
+  return fetcher_->Fetch(address, process_messages_);
 }
 
 FetchResult PumpingClient::PostForm(const std::string& address,
