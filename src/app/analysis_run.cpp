@@ -1,4 +1,5 @@
 // The Start button: the whole analysis, once per program start.
+#include <QAction>
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
@@ -7,6 +8,7 @@
 
 #include "app/main_window.h"
 #include "app/regional.h"
+#include "app/report_texts.h"
 #include "app/widget_text.h"
 #include "line/load_line.h"
 #include "results/date_filter.h"
@@ -14,6 +16,8 @@
 #include "stats/match_details.h"
 #include "stats/stats_pass.h"
 #include "stats/step_indicators.h"
+#include "stats/steps_outcome.h"
+#include "web/keeping_turn.h"
 #include "web/pumping_client.h"
 #include "web/url_probe.h"
 
@@ -22,12 +26,23 @@ namespace kavero::app {
 void MainWindow::spSkinXFormButton1Click() {
   FixLanguageChoice();
   spSkinXFormButton1->hide();
+  RunAnalysis();
+}
+
+void MainWindow::RunAnalysis() {
+  StartAgain1->setText(StartAgainCaption(Russian()));
+  StartAgain2->setText(StartAgainCaption(Russian()));
+  AwaitTeamPageListShowingActivity();
+  run_report_.clear();
+  statistics_read_ = false;
+  run_not_read_ = 0;
   {
     // The line pages can take a while: the window keeps its turn meanwhile.
     PumpingClient client(ID, [this] { ProcessMessages(); });
     LoadLine(next_grid1_rows_, client, config_.bookmaker_site, Hooks(), Today(),
-             config_.regional.short_date_format);
+             config_.regional.short_date_format, &run_report_);
   }
+  run_line_problems_ = run_report_.size();
   gauge_.SetMaximum(static_cast<int>(next_grid1_rows_.size()));
   TranslationPass();
   if (!ch->isChecked()) StatisticsPass();
@@ -42,6 +57,8 @@ void MainWindow::spSkinXFormButton1Click() {
   // table the run computed rather than a start panel without a Start button.
   Guarded([this] { SaveResultsOf(next_grid2_rows_); });
   ShowResultsScreen();
+  ShowRunStatus();
+  LogReport(run_report_, true);
 }
 
 void MainWindow::TranslationPass() {
@@ -63,15 +80,25 @@ void MainWindow::StatisticsPass() {
   for (std::size_t i = 0; i < table.size(); ++i) {
     gauge_.SetValue(static_cast<int>(i));
     const Steps steps = ReadMatch(pass, table, i);
-    table[i].step1 = steps.step1;
-    table[i].step2 = steps.step2;
+    NoteRunProblems();
+    if (TakeSteps(table[i], match_stats_, true)) {
+      table[i].step1 = steps.step1;
+      table[i].step2 = steps.step2;
+    } else {
+      ++run_not_read_;
+    }
     ProcessMessages();
   }
+  statistics_read_ = true;
 }
 
 void MainWindow::PublishToday() {
   const std::string address = config_.publishing_server + "kavero/" + TodayText() + ".txt";
-  if (UrlResponds(address, config_.probe_limits)) return;
+  const ProbeLimits limits = config_.probe_limits;
+  if (KeepingTurn([&address, limits] { return UrlResponds(address, limits); },
+                  [this] { ProcessMessages(); })) {
+    return;
+  }
   next_grid2_rows_ = RowsOfDate(next_grid1_rows_, TodayText());
   MatchTable& table = next_grid2_rows_;
   gauge_.SetMaximum(static_cast<int>(table.size()));
@@ -80,8 +107,12 @@ void MainWindow::PublishToday() {
     gauge_.SetValue(static_cast<int>(i));
     ProcessMessages();
     const Steps steps = ReadMatch(pass, table, i);
-    table[i].step1 = RoundTwoDecimals(steps.step1);
-    table[i].step2 = RoundTwoDecimals(steps.step2);
+    NoteRunProblems();
+    // A page that fails leaves the row as it was copied from the line.
+    if (TakeSteps(table[i], match_stats_, false)) {
+      table[i].step1 = RoundTwoDecimals(steps.step1);
+      table[i].step2 = RoundTwoDecimals(steps.step2);
+    }
     ShowStoredSteps(table[i]);
   }
 }
@@ -93,6 +124,11 @@ MainWindow::Steps MainWindow::ReadMatch(StatsPass& pass, const MatchTable& table
   ShowMatchStats(match_stats_);
   return {ComputeStep1(match_stats_.sg1, match_stats_.sg2),
           ComputeStep2(match_stats_.sg1, match_stats_.sg2, home, away)};
+}
+
+void MainWindow::NoteRunProblems() {
+  const PageReport& problems = match_stats_.problems;
+  run_report_.insert(run_report_.end(), problems.begin(), problems.end());
 }
 
 void MainWindow::ShowStoredSteps(const MatchRow& row) {

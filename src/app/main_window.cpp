@@ -16,6 +16,7 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "app/background_get.h"
 #include "app/captions.h"
 #include "app/flag_pictures.h"
 #include "app/match_table_model.h"
@@ -27,6 +28,8 @@
 #include "line/text.h"
 #include "results/date_filter.h"
 #include "results/save_results.h"
+#include "web/keeping_turn.h"
+#include "web/pumping_client.h"
 
 namespace kavero::app {
 namespace {
@@ -65,6 +68,7 @@ MainWindow::MainWindow(WindowConfig config, QWidget* parent)
   show_error = [this](const QString& text) { QMessageBox::critical(this, windowTitle(), text); };
   open_url = [](const QUrl& url) { QDesktopServices::openUrl(url); };
   BuildLayout();
+  BuildStatusLine();
   ConnectHandlers();
   FormCreate();
   setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
@@ -113,9 +117,25 @@ void MainWindow::Guarded(const std::function<void()>& handler) {
 void MainWindow::FormCreate() {
   current_language_ = "ENG";
   team_page_list_.clear();
-  const FetchResult answer = ID.Get(config_.publishing_server + "brr/beturl.txt");
-  if (!answer.ok) return;
-  for (std::string_view line : SplitLines(answer.body)) team_page_list_.emplace_back(line);
+  // The window shows at once; the list arrives while it answers.
+  team_list_get_ = std::make_unique<BackgroundGet>(
+      ID, config_.publishing_server + "brr/beturl.txt", [this](const FetchResult& answer) {
+        if (!answer.ok || closing_) return;
+        for (std::string_view line : SplitLines(answer.body)) team_page_list_.emplace_back(line);
+      });
+}
+
+void MainWindow::AwaitTeamPageList() {
+  if (team_list_get_) team_list_get_->Wait([] { QCoreApplication::processEvents(); });
+}
+
+void MainWindow::AwaitTeamPageListShowingActivity() {
+  if (!team_list_get_ || team_list_get_->Finished()) return;
+  // A gauge without a range shows that something is under way.
+  const int maximum = gauge_.maximum;
+  gauge_.SetMaximum(0);
+  team_list_get_->Wait([this] { ProcessMessages(); });
+  gauge_.SetMaximum(maximum);
 }
 
 void MainWindow::FormClose() {
@@ -249,14 +269,18 @@ StatsSources MainWindow::StatsSourcesOfWindow() {
 
 void MainWindow::SaveResultsOf(const MatchTable& table) {
   const ProbeLimits probe_limits = config_.probe_limits;
+  // The probe and the post keep the window answering while the publisher thinks.
+  PumpingClient client(ID, [this] { ProcessMessages(); });
   SaveResults(table, {.language = current_language_,
                       .today = TodayText(),
                       .decimal_separator = config_.regional.decimal_separator,
                       .file_path = config_.saves_path,
-                      .client = ID,
+                      .client = client,
                       .publishing_server = config_.publishing_server,
-                      .probe = [probe_limits](const std::string& address) {
-                        return UrlResponds(address, probe_limits);
+                      .probe = [this, probe_limits](const std::string& address) {
+                        return KeepingTurn(
+                            [address, probe_limits] { return UrlResponds(address, probe_limits); },
+                            [this] { ProcessMessages(); });
                       }});
 }
 

@@ -3,12 +3,14 @@
 // the program-wide texts live here as plain data; the widgets only show them.
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/window_config.h"
 #include "line/match_table.h"
+#include "line/page_report.h"
 #include "line/run_hooks.h"
 #include "stats/match_stats.h"
 #include "stats/stats_pass.h"
@@ -29,7 +31,9 @@ class QUrl;
 
 namespace kavero::app {
 
+class BackgroundGet;
 class MatchTableModel;
+class StatusLine;
 struct Captions;
 
 class MainWindow : public QWidget {
@@ -88,6 +92,14 @@ class MainWindow : public QWidget {
   void NextGrid2CellClick(int column, int row);
   void GoTotalAll1Click();
   void GoTotalAll2Click();
+  // "Start again": the analysis run afresh, with the language and box as they stand.
+  void StartAgainClick();
+
+  // Returns once "brr/beturl.txt" has loaded (or failed), letting the window
+  // answer meanwhile.
+  void AwaitTeamPageList();
+  // The pages that the status line's report lists.
+  const PageReport& ShownReport() const { return shown_report_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -129,6 +141,20 @@ class MainWindow : public QWidget {
   enum class MessagesAt { kBeforeColours, kAfterColours };
   void CellClick(MatchTable& table, int row);
   void GoTotalAll(MatchTable& table, MessagesAt messages_at);
+
+  // The run from the line download on; the caller has fixed the language.
+  void RunAnalysis();
+  // Start waits for the team page list with the gauge showing activity.
+  void AwaitTeamPageListShowingActivity();
+  // The status line and its report: after a run, and after an action.
+  void BuildStatusLine();
+  bool Russian() const { return current_language_ == "RUS"; }
+  void ShowRunStatus();
+  void ShowStatus(const QString& text, PageReport report);
+  void OpenRunReport();
+  void LogReport(const PageReport& report, bool new_run);
+  // Adds the problems of the match just read to the run's report.
+  void NoteRunProblems();
 
   WindowConfig config_;
   CurlHttpClient ID;
@@ -183,6 +209,17 @@ class MainWindow : public QWidget {
   QAction* GoTotalAll1 = nullptr;
   QAction* SAVE2 = nullptr;
   QAction* GoTotalAll2 = nullptr;
+
+  // Loads "brr/beturl.txt" while the window answers; gone once it is in.
+  std::unique_ptr<BackgroundGet> team_list_get_;
+  StatusLine* status_line_ = nullptr;
+  QAction* StartAgain1 = nullptr;
+  QAction* StartAgain2 = nullptr;
+  PageReport run_report_;    // the last run's pages that failed or were not understood
+  PageReport shown_report_;  // what the status line's report lists now
+  std::size_t run_line_problems_ = 0;  // of run_report_, those of the line pages
+  std::size_t run_not_read_ = 0;       // rows the run's statistics pass could not read
+  bool statistics_read_ = false;       // NextGrid1's rows were read by a pass
 };
 
 }  // namespace kavero::app

@@ -4,13 +4,20 @@
 #include <QProgressBar>
 
 #include "app/main_window.h"
+#include "app/report_texts.h"
 #include "app/widget_text.h"
 #include "stats/load_match_stats.h"
 #include "stats/match_details.h"
 #include "stats/stats_pass.h"
 #include "stats/step_indicators.h"
+#include "stats/steps_outcome.h"
 
 namespace kavero::app {
+namespace {
+
+const QString kNotRead = QStringLiteral("–");
+
+}  // namespace
 
 void MainWindow::NextGrid1CellClick(int, int row) {
   CellClick(next_grid1_rows_, row);
@@ -37,16 +44,32 @@ void MainWindow::CellClick(MatchTable& table, int row) {
   const double step1 = ComputeStep1(match_stats_.sg1, match_stats_.sg2);
   const double step2 = ComputeStep2(match_stats_.sg1, match_stats_.sg2, home, away);
   const char separator = config_.regional.decimal_separator;
-  sh1->setText(Shown(FormatClickLabel(step1, separator)));
-  sh2->setText(Shown(FormatClickLabel(step2, separator)));
-  table[row].step1 = RoundToLabel(step1);
-  table[row].step2 = RoundToLabel(step2);
-  ApplyStepColours(table[row], step1, step2);
+  if (TakeSteps(table[row], match_stats_, false)) {
+    sh1->setText(Shown(FormatClickLabel(step1, separator)));
+    sh2->setText(Shown(FormatClickLabel(step2, separator)));
+    table[row].step1 = RoundToLabel(step1);
+    table[row].step2 = RoundToLabel(step2);
+    ApplyStepColours(table[row], step1, step2);
+  } else {
+    // Nothing was computed: the row keeps its values, the labels say so.
+    sh1->setText(kNotRead);
+    sh2->setText(kNotRead);
+  }
   if (current_language_ == "ENG") {
     TranslateHistory(match_stats_, [this](std::string_view name) { return TranslateTeam(name); });
   }
   ShowMatchStats(match_stats_);
   RefreshTables();
+  if (match_stats_.statistics_failure) {
+    ShowStatus(MatchNotReadText(home, away, *match_stats_.statistics_failure, Russian()),
+               match_stats_.problems);
+  } else if (!match_stats_.problems.empty()) {
+    ShowStatus(MatchProblemsText(home, away, match_stats_.problems.size(), Russian()),
+               match_stats_.problems);
+  } else {
+    ShowRunStatus();
+  }
+  LogReport(match_stats_.problems, false);
 }
 
 void MainWindow::GoTotalAll(MatchTable& table, MessagesAt messages_at) {
@@ -55,19 +78,34 @@ void MainWindow::GoTotalAll(MatchTable& table, MessagesAt messages_at) {
   pan1->raise();
   gauge_.SetMaximum(static_cast<int>(table.size()));
   StatsPass pass(table, StatsSourcesOfWindow(), config_.read_ahead, [this] { ProcessMessages(); });
+  PageReport problems;
+  std::size_t not_read = 0;
   for (std::size_t r = 0; r < table.size(); ++r) {
     gauge_.SetValue(static_cast<int>(r));
     const Steps steps = ReadMatch(pass, table, r);
-    table[r].step1 = RoundTwoDecimals(steps.step1);
-    table[r].step2 = RoundTwoDecimals(steps.step2);
+    problems.insert(problems.end(), match_stats_.problems.begin(), match_stats_.problems.end());
+    // A row whose page fails keeps its values and colours.
+    const bool read = TakeSteps(table[r], match_stats_, false);
+    if (read) {
+      table[r].step1 = RoundTwoDecimals(steps.step1);
+      table[r].step2 = RoundTwoDecimals(steps.step2);
+    } else {
+      ++not_read;
+    }
     ShowStoredSteps(table[r]);
     if (messages_at == MessagesAt::kBeforeColours) ProcessMessages();
-    ApplyStepColours(table[r], steps.step1, steps.step2);
+    if (read) ApplyStepColours(table[r], steps.step1, steps.step2);
     if (messages_at == MessagesAt::kAfterColours) ProcessMessages();
   }
   pan1->hide();
   pan2->setEnabled(true);
   RefreshTables();
+  if (problems.empty()) {
+    ShowRunStatus();
+  } else {
+    ShowStatus(GoTotalAllText(table.size(), not_read, problems.size(), Russian()), problems);
+  }
+  LogReport(problems, false);
 }
 
 }  // namespace kavero::app

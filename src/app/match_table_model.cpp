@@ -75,9 +75,14 @@ QVariant MatchTableModel::DisplayText(const MatchRow& row, int column) const {
     return Shown(*text);
   }
   if (column == kStep1Column || column == kStep2Column) {
+    if (row.steps_not_read) return QStringLiteral("–");
     return QString::fromStdString(FormatGeneral(NumberOf(row, column), decimal_separator_));
   }
   return {};
+}
+
+void MatchTableModel::SetProblemText(std::function<QString(const PageProblem&)> text) {
+  problem_text_ = std::move(text);
 }
 
 QVariant MatchTableModel::data(const QModelIndex& index, int role) const {
@@ -94,6 +99,10 @@ QVariant MatchTableModel::data(const QModelIndex& index, int role) const {
                  ? flag_pictures_[row.flag]
                  : flag_pictures_.front();
     case Qt::ToolTipRole:
+      if ((column == kStep1Column || column == kStep2Column) && row.steps_not_read &&
+          problem_text_) {
+        return problem_text_(*row.steps_not_read);
+      }
       if (column != kFlagColumn || row.championship.empty()) return {};
       return Shown(row.championship);
     case Qt::TextAlignmentRole:
@@ -149,7 +158,12 @@ void MatchTableModel::sort(int column, Qt::SortOrder order) {
   };
   std::vector<int> sorted(rows_.size());
   std::iota(sorted.begin(), sorted.end(), 0);
+  const bool step_column = column == kStep1Column || column == kStep2Column;
   std::stable_sort(sorted.begin(), sorted.end(), [&](int a, int b) {
+    // Indicators not read follow every number, in either order.
+    const bool a_missing = step_column && rows_[a].steps_not_read.has_value();
+    const bool b_missing = step_column && rows_[b].steps_not_read.has_value();
+    if (a_missing || b_missing) return !a_missing;
     return order == Qt::AscendingOrder ? less(rows_[a], rows_[b]) : less(rows_[b], rows_[a]);
   });
 

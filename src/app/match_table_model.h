@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QString>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "line/match_table.h"
@@ -22,6 +23,8 @@ class MatchTableModel : public QAbstractTableModel {
                   char decimal_separator, bool bold_total, QObject* parent = nullptr);
 
   void SetHeader(int column, const QString& text);
+  // How the hint of a not-read indicator says why.
+  void SetProblemText(std::function<QString(const PageProblem&)> text);
   // Brings the views up to date with the rows as they now stand.
   void Refresh();
 
@@ -43,6 +46,7 @@ class MatchTableModel : public QAbstractTableModel {
   bool bold_total_;
   std::array<QString, kColumnCount> headers_;
   int shown_rows_ = 0;  // the row count the views know of
+  std::function<QString(const PageProblem&)> problem_text_;
 };
 
 }  // namespace kavero::app

@@ -5,6 +5,7 @@
 #include <QLocale>
 
 #include "app/regional.h"
+#include "app/report_log.h"
 #include "web/addresses.h"
 
 namespace kavero::app {
@@ -18,6 +19,7 @@ WindowConfig DefaultWindowConfig() {
                           .filePath(QStringLiteral("saves.txt"))
                           .toStdString();
   config.regional = RegionalSettingsOf(QLocale::system());
+  config.report_log_path = DefaultReportLogPath();
   return config;
 }
 

@@ -19,10 +19,12 @@ struct WindowConfig {
   ProbeLimits probe_limits;
   // Fetch the pages of coming rows while a pass reads earlier ones.
   bool read_ahead = true;
+  std::string report_log_path;  // the run report on disk; "" writes none
 };
 
-// The compile-time addresses, "saves.txt" beside the executable and the
-// system's regional settings. Needs the application object.
+// The compile-time addresses, "saves.txt" beside the executable, the report
+// log in the user's application data and the system's regional settings.
+// Needs the application object.
 WindowConfig DefaultWindowConfig();
 
 }  // namespace kavero::app

@@ -54,6 +54,14 @@ std::vector<std::string> FootballLineIds(std::string_view menu) {
   return ids;
 }
 
+// Why a line page that came gave nothing: it is UTF-8, or `marker` is missing.
+PageProblem LineProblem(std::string_view address, std::string_view page, std::string_view marker) {
+  PageFault fault =
+      marker == kFootball ? PageFault::kNoFootballSections : PageFault::kNoChampionshipHeading;
+  if (IsUtf8Text(page)) fault = PageFault::kUtf8LinePage;
+  return ContentProblem(address, fault);
+}
+
 }  // namespace
 
 std::string ParseLinePage(std::string_view page, const RunHooks& hooks) {
@@ -86,11 +94,15 @@ std::string ParseLinePage(std::string_view page, const RunHooks& hooks) {
   return lines;
 }
 
-std::string DownloadLine(HttpClient& client, std::string_view bookmaker_site,
-                         const RunHooks& hooks) {
+std::string DownloadLine(HttpClient& client, std::string_view bookmaker_site, const RunHooks& hooks,
+                         PageReport* report) {
   client.Disconnect();
   const std::string site(bookmaker_site);
-  const auto ids = FootballLineIds(client.Get(site + "bets/bets.php?line_id[]=1").body);
+  const std::string menu_address = site + "bets/bets.php?line_id[]=1";
+  const auto menu = client.Get(menu_address);
+  const auto ids = FootballLineIds(menu.body);
+  if (menu.ok && ids.empty()) Note(report, LineProblem(menu_address, menu.body, kFootball));
+  Note(report, FetchProblem(menu_address, menu));
   if (!ids.empty() && hooks.gauge != nullptr) {
     hooks.gauge->SetMaximum(static_cast<int>(ids.size()));
   }
@@ -100,7 +112,11 @@ std::string DownloadLine(HttpClient& client, std::string_view bookmaker_site,
   }
   // Unlike the menu, a line page that failed part-way is not read at all.
   const auto line_page = client.Get(address);
+  Note(report, FetchProblem(address, line_page));
   if (!line_page.ok) return {};
+  if (TextPos(kFootballHeading, TextBefore(line_page.body, "name=cc")) == 0) {
+    Note(report, LineProblem(address, line_page.body, kFootballHeading));
+  }
   return ParseLinePage(line_page.body, hooks);
 }
 

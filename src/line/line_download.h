@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "line/page_report.h"
 #include "line/run_hooks.h"
 #include "web/http_client.h"
 
@@ -14,9 +15,10 @@ namespace kavero {
 std::string ParseLinePage(std::string_view page, const RunHooks& hooks);
 
 // Asks the line menu for the football sections, then the page of those
-// sections, and parses it. Failures are not reported: a failed menu is read
-// as far as it arrived, a failed line page gives the empty line.
+// sections, and parses it. A failed menu is read as far as it arrived, a
+// failed line page gives the empty line; either goes into `report`, with the
+// pages that came but were not understood.
 std::string DownloadLine(HttpClient& client, std::string_view bookmaker_site,
-                         const RunHooks& hooks);
+                         const RunHooks& hooks, PageReport* report = nullptr);
 
 }  // namespace kavero

@@ -38,9 +38,10 @@ MatchRow MakeRow(std::string_view line, const Date& date, std::string_view short
 }  // namespace
 
 void LoadLine(MatchTable& table, HttpClient& client, std::string_view bookmaker_site,
-              const RunHooks& hooks, const Date& today, std::string_view short_date_format) {
+              const RunHooks& hooks, const Date& today, std::string_view short_date_format,
+              PageReport* report) {
   table.clear();
-  const auto text = DownloadLine(client, bookmaker_site, hooks);
+  const auto text = DownloadLine(client, bookmaker_site, hooks, report);
   const auto lines = SplitLines(text);
   hooks.ProcessMessages();
   if (lines.empty()) return;

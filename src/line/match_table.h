@@ -1,7 +1,10 @@
 #pragma once
 // The match table shared by both match grids: eleven columns addressed by index.
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "line/page_report.h"
 
 namespace kavero {
 
@@ -22,6 +25,10 @@ struct MatchRow {
   double step2 = 0;          // 10
   CellColour step1_colour = CellColour::kNone;
   CellColour step2_colour = CellColour::kNone;
+  // Set when a pass could not read the row's statistics page and the row had
+  // no value of its own: columns 9 and 10 are then not read, not zero (they
+  // are saved as 0). Holds the page and why.
+  std::optional<PageProblem> steps_not_read;
 };
 
 using MatchTable = std::vector<MatchRow>;

@@ -61,12 +61,19 @@ void LoadHistoryGrids(PageSource& pages, std::string_view bookmaker_site, std::s
   stats.sg1.clear();
   stats.sg2.clear();
   stats.sg3.clear();
+  stats.statistics_failure.reset();
   const std::string address = StatisticsPageAddress(bookmaker_site, link);
   if (address.empty()) return;
-  const std::string page = DecodeStatisticsPage(pages.Get(address).body);
+  const FetchResult answer = pages.Get(address);
+  const std::string page = DecodeStatisticsPage(answer.body);
 
   constexpr auto kRecent = "Последние"_w1251;
   constexpr auto kHeadToHead = "Очные"_w1251;
+  stats.statistics_failure = FetchProblem(address, answer);
+  Note(&stats.problems, stats.statistics_failure);
+  if (answer.ok && TextPos(kRecent, page) == 0) {
+    stats.problems.push_back(ContentProblem(address, PageFault::kNoRecentResults));
+  }
   const auto first = TextAfter(page, kRecent, 10);
   const auto second = TextAfter(first, kRecent, 10);
   stats.sg1 = ReadHistoryTable(first);

@@ -13,6 +13,8 @@ std::string StatisticsPageAddress(std::string_view bookmaker_site, std::string_v
 
 // Fills sg1, sg2 and sg3 from the statistics page at bookmaker_site + link.
 // A link without "stat" leaves the three grids empty and asks for nothing.
+// A page that fails sets statistics_failure; it and a page without recent
+// results are added to the problems.
 void LoadHistoryGrids(PageSource& pages, std::string_view bookmaker_site, std::string_view link,
                       MatchStats& stats);
 

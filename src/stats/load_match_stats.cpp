@@ -38,8 +38,8 @@ void FillPercentages(TotalsRow& totals) {
 // Fills the team's league row and, when its page lists any match, its totals
 // row. Tells whether it did the latter.
 bool ReadTeam(PageSource& pages, const std::vector<std::string>& team_page_list,
-              const std::string& team, LeagueRow& league, TotalsRow& totals) {
-  const auto page = ReadTeamPage(pages, team, TeamPageAddress(team_page_list, team));
+              const std::string& team, LeagueRow& league, TotalsRow& totals, PageReport& problems) {
+  const auto page = ReadTeamPage(pages, team, TeamPageAddress(team_page_list, team), &problems);
   const auto lines = SplitLines(page);
   // A NUL at the very start of the team record leaves no line at all.
   const std::string_view record = lines.empty() ? std::string_view{} : lines.front();
@@ -76,9 +76,12 @@ void LoadMatchStats(const MatchRow& row, PageSource& pages, std::string_view boo
                     const std::vector<std::string>& team_page_list, MatchStats& stats) {
   stats.tur = {};
   stats.totals = {};
+  stats.problems.clear();
   LoadHistoryGrids(pages, bookmaker_site, row.url, stats);
-  ReadTeam(pages, team_page_list, row.home, stats.tur[0], stats.totals[0]);
-  if (!ReadTeam(pages, team_page_list, row.away, stats.tur[1], stats.totals[1])) return;
+  ReadTeam(pages, team_page_list, row.home, stats.tur[0], stats.totals[0], stats.problems);
+  if (!ReadTeam(pages, team_page_list, row.away, stats.tur[1], stats.totals[1], stats.problems)) {
+    return;
+  }
 
   auto& both = stats.totals[2];
   both.team = "Общее"_w1251;

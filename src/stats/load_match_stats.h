@@ -12,7 +12,8 @@ namespace kavero {
 // Reads the match's statistics page and both teams' pages into `stats`: the
 // history grids, a fresh league row and a fresh totals row per team, and,
 // when the away team's page lists matches, the combined totals and their
-// green marks. Request failures read as empty (or partly received) pages.
+// green marks. Request failures read as empty (or partly received) pages;
+// they, and pages not understood, are listed in stats.problems.
 void LoadMatchStats(const MatchRow& row, PageSource& pages, std::string_view bookmaker_site,
                     const std::vector<std::string>& team_page_list, MatchStats& stats);
 

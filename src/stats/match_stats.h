@@ -2,7 +2,10 @@
 // What one match's statistics page and team pages yield: the detail grids.
 #include <array>
 #include <string>
+#include <optional>
 #include <vector>
+
+#include "line/page_report.h"
 
 namespace kavero {
 
@@ -30,6 +33,11 @@ struct MatchStats {
   HistoryTable sg1, sg2, sg3;       // home's recent, away's recent, head to head
   std::array<LeagueRow, 2> tur;     // home, away
   std::array<TotalsRow, 3> totals;  // home, away, both together
+  // The statistics page was asked for and could not be read: the history
+  // grids, and the indicators computed from them, stand for nothing.
+  std::optional<PageProblem> statistics_failure;
+  // Every page of the match that failed or was not understood, in reading order.
+  PageReport problems;
 };
 
 }  // namespace kavero

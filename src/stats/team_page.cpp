@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 #include "line/cp1251_literal.h"
 #include "line/encoding.h"
@@ -109,14 +110,29 @@ std::string TeamPageAddress(const std::vector<std::string>& team_page_list, std:
   return std::string(GetField(FindTeamEntry(team_page_list, team), 2));
 }
 
-std::string ReadTeamPage(PageSource& pages, std::string_view team, std::string_view address) {
+std::string ReadTeamPage(PageSource& pages, std::string_view team, std::string_view address,
+                         PageReport* report) {
   std::string page;
-  // Team pages are UTF-8; anything else reads as an empty page.
-  if (!address.empty()) page = Utf8ToCp1251(pages.Get(std::string(address)).body).value_or("");
+  std::optional<PageProblem> problem;
+  if (!address.empty()) {
+    const FetchResult answer = pages.Get(std::string(address));
+    // Team pages are UTF-8; anything else reads as an empty page.
+    auto decoded = Utf8ToCp1251(answer.body);
+    problem = FetchProblem(address, answer);
+    if (!problem && !decoded) {
+      problem = ContentProblem(address, PageFault::kTeamPageNotUtf8);
+    }
+    page = std::move(decoded).value_or("");
+  }
 
   const auto marker = TextPos("Матчи с участием"_w1251, page);
   const auto page_length = static_cast<std::int64_t>(page.size());
-  std::vector<std::string> lines{TeamRecord(FindTeamRow(TextSlice(page, 1, marker - 1), team))};
+  const auto team_row = FindTeamRow(TextSlice(page, 1, marker - 1), team);
+  if (!address.empty() && !problem && team_row.empty()) {
+    problem = ContentProblem(address, PageFault::kTeamRowNotFound);
+  }
+  Note(report, std::move(problem));
+  std::vector<std::string> lines{TeamRecord(team_row)};
   ReadMatchRecords(TextSlice(page, marker + 1, page_length), lines);
   return JoinLines(lines);
 }

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "line/page_report.h"
 #include "web/http_client.h"
 
 namespace kavero {
@@ -16,8 +17,10 @@ std::string TeamPageAddress(const std::vector<std::string>& team_page_list, std:
 // Reads a team's page: the team record (its league row in eight fields, or
 // "0>>0>>0>>0>>0>>0>>0-0>>0>>" when none is found), then one four-field record
 // per played match with the score in field 4; lines joined by CR LF. An empty
-// address gives the default record alone, without a request.
-std::string ReadTeamPage(PageSource& pages, std::string_view team, std::string_view address);
+// address gives the default record alone, without a request. A page that
+// fails, is no UTF-8 or has no row for the team goes into `report`.
+std::string ReadTeamPage(PageSource& pages, std::string_view team, std::string_view address,
+                         PageReport* report = nullptr);
 
 // Home plus away goals of a score "h:a", each side an optionally signed
 // integer or -1 when it is not one (so ":" gives -2 and "3" gives 2).

@@ -67,21 +67,50 @@ bool AnswerCollector::Refused() const {
   return status_ < 200 || status_ > 299 || has_location_;
 }
 
+namespace {
+
+FetchFailure FailureOf(CURLcode code) {
+  switch (code) {
+    case CURLE_COULDNT_CONNECT:
+      return FetchFailure::kRefused;
+    case CURLE_COULDNT_RESOLVE_HOST:
+      return FetchFailure::kNoHost;
+    case CURLE_OPERATION_TIMEDOUT:
+      return FetchFailure::kTimeOut;
+    case CURLE_FILESIZE_EXCEEDED:
+      return FetchFailure::kTooLarge;
+    case CURLE_PARTIAL_FILE:
+    case CURLE_GOT_NOTHING:
+    case CURLE_RECV_ERROR:
+    case CURLE_SEND_ERROR:
+      return FetchFailure::kCutOff;
+    default:
+      return FetchFailure::kOther;
+  }
+}
+
+}  // namespace
+
 FetchResult AnswerCollector::Finish(CURLcode code) {
   FetchResult result;
+  result.status = status_;
   if (status_ != 0 && Refused()) {
-    result.error = has_location_ && status_ >= 200 && status_ <= 299
-                       ? "Answer carries a Location header"
-                       : "HTTP status " + std::to_string(status_);
+    const bool redirect = has_location_ && status_ >= 200 && status_ <= 299;
+    result.error =
+        redirect ? "Answer carries a Location header" : "HTTP status " + std::to_string(status_);
+    result.failure = redirect ? FetchFailure::kRedirect : FetchFailure::kStatus;
     return result;
   }
   result.body = std::move(body_);
   if (too_large_) {
     result.error = "Body larger than " + std::to_string(max_body_) + " bytes";
+    result.failure = FetchFailure::kTooLarge;
   } else if (stalled_) {
     result.error = "Nothing received for " + std::to_string(stall_timeout_.count()) + " s";
+    result.failure = FetchFailure::kTimeOut;
   } else if (code != CURLE_OK) {
     result.error = curl_easy_strerror(code);
+    result.failure = FailureOf(code);
   } else {
     result.ok = true;
   }

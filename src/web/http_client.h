@@ -4,12 +4,27 @@
 
 namespace kavero {
 
+// Why an exchange failed, so that a report can say it in the user's words.
+enum class FetchFailure {
+  kNone,
+  kRefused,    // no connection could be made
+  kNoHost,     // the host name does not resolve
+  kTimeOut,    // no connection in time, or the answer stalled
+  kStatus,     // a status outside 200 to 299
+  kRedirect,   // a 2xx answer carrying "Location"
+  kTooLarge,   // the body passed the size cap
+  kCutOff,     // the answer broke off, or nothing came
+  kOther,      // anything else; `error` says what
+};
+
 // Outcome of one exchange. On failure `body` still holds whatever part of a
 // successful answer's body arrived before the failure.
 struct FetchResult {
   std::string body;
   bool ok = false;
   std::string error;
+  FetchFailure failure = FetchFailure::kNone;
+  int status = 0;  // the answer's status, 0 when none came
 };
 
 // Anything that can answer a GET of an address: the live client, or a store of

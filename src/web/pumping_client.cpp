@@ -1,5 +1,8 @@
 #include "web/pumping_client.h"
 
+#include "web/answer_collector.h"
+#include "web/form_encode.h"
+#include "web/keeping_turn.h"
 #include "web/multi_fetcher.h"
 
 namespace kavero {
@@ -17,7 +20,23 @@ FetchResult PumpingClient::Get(const std::string& address) {
 
 FetchResult PumpingClient::PostForm(const std::string& address,
                                     const std::vector<std::string>& fields) {
-  return client_.PostForm(address, fields);
+  // The client's own connection is closed first, as its own post would.
+  client_.Disconnect();
+  const HttpLimits limits = client_.limits();
+  CURLSH* cookies = client_.CookieShare();
+  return KeepingTurn(
+      [&address, &fields, limits, cookies] {
+        const std::string body = BuildFormBody(fields);
+        const HeaderList headers = PostHeaders();
+        const EasyHandle handle = NewEasyHandle();
+        ConfigureEasyHandle(handle.get(), limits);
+        curl_easy_setopt(handle.get(), CURLOPT_SHARE, cookies);
+        PreparePost(handle.get(), address, body, headers.get());
+        AnswerCollector collector(limits);
+        collector.Attach(handle.get());
+        return collector.Finish(curl_easy_perform(handle.get()));
+      },
+      process_messages_);
 }
 
 void PumpingClient::Disconnect() {

@@ -23,7 +23,8 @@ class PumpingClient : public HttpClient {
   PumpingClient& operator=(const PumpingClient&) = delete;
 
   FetchResult Get(const std::string& address) override;
-  // Posts go through the client itself: they are rare and short.
+  // A post goes on a handle of its own (the client's settings and cookies) on
+  // a worker thread, while the window keeps its turn.
   FetchResult PostForm(const std::string& address, const std::vector<std::string>& fields) override;
   // Closes every connection this client and the wrapped one hold.
   void Disconnect() override;

@@ -56,10 +56,18 @@ class WindowTest : public ::testing::Test {
     config.home_page = "http://home.example/";
     config.saves_path = (folder_ / "saves.txt").string();
     config.regional = {"dd.MM.yyyy", ','};
+    config.report_log_path = (folder_ / "run-report.log").string();
     return config;
   }
 
+  // A window whose team page list has loaded (or failed), as before any click.
   MainWindow& Open(const WindowConfig& config) {
+    OpenAtOnce(config);
+    window_->AwaitTeamPageList();
+    return *window_;
+  }
+  // The window as start-up leaves it, its team page list possibly still loading.
+  MainWindow& OpenAtOnce(const WindowConfig& config) {
     window_ = std::make_unique<MainWindow>(config);
     window_->show_information = [this](const QString& text) { information_ << text; };
     window_->show_error = [this](const QString& text) { errors_ << text; };

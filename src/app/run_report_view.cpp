@@ -1,0 +1,47 @@
+#include "app/run_report_view.h"
+
+#include <QDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/report_texts.h"
+#include "app/widget_text.h"
+
+namespace kavero::app {
+
+QWidget* ShowRunReport(QWidget* owner, const PageReport& report, bool russian) {
+  const QString name = QStringLiteral("RunReport");
+  if (auto* open = owner->findChild<QDialog*>(name)) {
+    open->close();
+    delete open;
+  }
+  auto* dialog = new QDialog(owner);
+  dialog->setObjectName(name);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->setWindowTitle(ReportTitle(russian));
+  dialog->resize(760, 320);
+  auto* layout = new QVBoxLayout(dialog);
+  if (report.empty()) {
+    layout->addWidget(new QLabel(ReportEmptyText(russian), dialog));
+  } else {
+    auto* table = new QTableWidget(static_cast<int>(report.size()), 2, dialog);
+    table->setObjectName(QStringLiteral("RunReportTable"));
+    table->setHorizontalHeaderLabels({ReportHeader(0, russian), ReportHeader(1, russian)});
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->verticalHeader()->hide();
+    for (int i = 0; i < static_cast<int>(report.size()); ++i) {
+      table->setItem(i, 0, new QTableWidgetItem(Shown(report[i].address)));
+      table->setItem(i, 1, new QTableWidgetItem(ReasonText(report[i], russian)));
+    }
+    table->resizeColumnsToContents();
+    table->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(table);
+  }
+  dialog->show();
+  return dialog;
+}
+
+}  // namespace kavero::app

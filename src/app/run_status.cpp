@@ -1,0 +1,105 @@
+// The status line of the results screen, its run report and log, and
+// "Start again".
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableView>
+
+#include "app/main_window.h"
+#include "app/match_table_model.h"
+#include "app/report_log.h"
+#include "app/report_texts.h"
+#include "app/run_report_view.h"
+#include "app/status_line.h"
+#include "app/widget_text.h"
+#include "stats/steps_outcome.h"
+
+namespace kavero::app {
+namespace {
+
+constexpr int kStatusGap = 8;
+
+}  // namespace
+
+void MainWindow::BuildStatusLine() {
+  status_line_ = new StatusLine(pan2);
+  status_line_->setObjectName(QStringLiteral("statusLine"));
+  status_line_->hide();
+  connect(status_line_, &StatusLine::clicked, this,
+          [this] { Guarded([this] { OpenRunReport(); }); });
+  const auto reason = [this](const PageProblem& problem) { return ReasonText(problem, Russian()); };
+  next_grid1_model_->SetProblemText(reason);
+  next_grid2_model_->SetProblemText(reason);
+
+  // After the menus' own items, in both tables.
+  const QIcon icon = style()->standardIcon(QStyle::SP_MediaPlay);
+  const auto add = [this, &icon](QMenu* menu, const char* name) {
+    auto* action = new QAction(icon, StartAgainCaption(false), menu);
+    action->setObjectName(QString::fromLatin1(name));
+    menu->addAction(action);
+    connect(action, &QAction::triggered, this, [this] { Guarded([this] { StartAgainClick(); }); });
+    return action;
+  };
+  StartAgain1 = add(spSkinPopupMenu1, "StartAgain1");
+  StartAgain2 = add(spSkinPopupMenu2, "StartAgain2");
+}
+
+void MainWindow::ShowRunStatus() {
+  const bool line_failed = next_grid1_rows_.empty() && run_line_problems_ > 0;
+  const QString text = line_failed ? LineNotReadText(run_report_.front(), Russian())
+                                   : RunSummaryText(next_grid1_rows_.size(), statistics_read_,
+                                                    CountNotRead(next_grid1_rows_),
+                                                    run_report_.size() - run_not_read_, Russian());
+  ShowStatus(text, run_report_);
+}
+
+void MainWindow::ShowStatus(const QString& text, PageReport report) {
+  shown_report_ = std::move(report);
+  QStringList lines;
+  for (const PageProblem& problem : shown_report_) lines << ProblemLine(problem, Russian());
+  // The free stretch between the OK button and "It is found:".
+  const int left = spSkinXFormButton3->geometry().right() + kStatusGap;
+  const int right = spSkinStdLabel2->x() - kStatusGap;
+  status_line_->setGeometry(left, spSkinXFormButton3->y(), std::max(0, right - left),
+                            spSkinXFormButton3->height());
+  status_line_->Show(text, lines, ReportClickHint(Russian()));
+  status_line_->show();
+}
+
+void MainWindow::OpenRunReport() {
+  ShowRunReport(this, shown_report_, Russian());
+}
+
+void MainWindow::LogReport(const PageReport& report, bool new_run) {
+  QStringList lines;
+  for (const PageProblem& problem : report) {
+    lines << Shown(problem.address) + QLatin1Char('\t') + ReasonText(problem, Russian());
+  }
+  WriteReportLog(config_.report_log_path, lines, new_run);
+}
+
+void MainWindow::StartAgainClick() {
+  // Back to the state before a first run, on the start panel with its gauge.
+  next_grid2_rows_.clear();
+  match_stats_ = {};
+  ShowMatchStats(match_stats_);
+  sh1->setText(QStringLiteral("0"));
+  sh2->setText(QStringLiteral("0"));
+  NextGrid1->show();
+  NextGrid2->hide();
+  status_line_->hide();
+  pan2->setEnabled(false);
+  pan1->show();
+  pan1->raise();
+  RefreshTables();
+  struct EnableAtEnd {
+    QWidget* panel;
+    ~EnableAtEnd() { panel->setEnabled(true); }
+  } enable_at_end{pan2};
+  FixLanguageChoice();
+  RunAnalysis();
+}
+
+}  // namespace kavero::app

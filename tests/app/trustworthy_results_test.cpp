@@ -1,0 +1,299 @@
+// A site that fails part-way through: rows it could not read show as not
+// read and sort last, failures never overwrite values, the status line and
+// its report say what was not read, and the analysis can start again.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "app/status_line.h"
+#include "fixture_site.h"
+#include "stats/steps_outcome.h"
+#include "support/raw_listener.h"
+
+namespace kavero::app::testing {
+namespace {
+
+constexpr int kStep1Column = 9;
+constexpr int kStep2Column = 10;
+
+class TrustworthyResultsTest : public WindowTest {
+ protected:
+  // Three matches; statistics page `broken_` answers 500, and every one does
+  // while `failing_` holds.
+  MainWindow& OpenSite() {
+    site_.matches = {{"28.12.2026", "A", "B", "stat/1.html"},
+                     {"28.12.2026", "C", "D", "stat/2.html"},
+                     {"28.12.2026", "E", "F", "stat/3.html"}};
+    server_.server().Get(R"(/stat/(\d)\.html)",
+                         [this](const httplib::Request& request, httplib::Response& response) {
+                           if (failing_ || request.matches[1] == broken_) {
+                             response.status = 500;
+                             return;
+                           }
+                           response.set_content(WorkedExamplePage(), "text/html");
+                         });
+    site_.Serve(server_);
+    server_.Start();
+    return Open(Config(server_.base()));
+  }
+  void Start(bool read_statistics = true) {
+    Control<QCheckBox>("ch")->setChecked(!read_statistics);
+    Control<QPushButton>("spSkinXFormButton1")->click();
+  }
+  QString Status() { return Control<StatusLine>("statusLine")->FullText(); }
+  QVariant Cell(int row, int column, int role) {
+    QAbstractItemModel* model = Control<QTableView>("NextGrid1")->model();
+    return model->data(model->index(row, column), role);
+  }
+  void ClickStatusLine() {
+    auto* line = Control<StatusLine>("statusLine");
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), line->mapToGlobal(QPointF(5, 5)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(line, &press);
+  }
+  QList<QAction*> MenuItems(const char* menu) { return Control<QMenu>(menu)->actions(); }
+
+  FixtureSite site_;
+  std::string broken_ = "none";
+  std::atomic<bool> failing_ = false;
+};
+
+struct LanguageCase {
+  const char* button;
+  QString status;
+  QString reason;
+  QString start_again;
+};
+
+class NotReadRows : public TrustworthyResultsTest,
+                    public ::testing::WithParamInterface<LanguageCase> {};
+
+TEST_P(NotReadRows, ShowAsNotReadSortLastAndAreCountedAndReported) {
+  broken_ = "2";
+  MainWindow& window = OpenSite();
+  Control<QPushButton>(GetParam().button)->click();
+  Start();
+
+  const MatchTable& rows = window.NextGrid1Rows();
+  ASSERT_EQ(rows.size(), 3u);
+  ASSERT_TRUE(rows[1].steps_not_read.has_value());
+  EXPECT_EQ(rows[1].steps_not_read->fault, PageFault::kStatus);
+  EXPECT_EQ(rows[1].steps_not_read->status, 500);
+  EXPECT_EQ(rows[0].step1, 2.5);
+  EXPECT_FALSE(rows[0].steps_not_read.has_value());
+  for (int column : {kStep1Column, kStep2Column}) {
+    EXPECT_EQ(Cell(1, column, Qt::DisplayRole).toString(), "–");
+    EXPECT_EQ(Cell(1, column, Qt::ToolTipRole).toString(), GetParam().reason);
+    EXPECT_EQ(Cell(0, column, Qt::DisplayRole).toString(),
+              column == kStep1Column ? "2,5" : "1,78125");
+  }
+  EXPECT_EQ(Status(), GetParam().status);
+
+  // Last in both orders, on either indicator.
+  auto* model = Control<QTableView>("NextGrid1")->model();
+  for (int column : {kStep1Column, kStep2Column}) {
+    for (Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+      model->sort(column, order);
+      EXPECT_EQ(rows.back().url, "stat/2.html") << column << " " << order;
+    }
+  }
+
+  // The hint and the report name the page and the reason; so does the log.
+  const std::string address = server_.base() + "stat/2.html";
+  EXPECT_TRUE(
+      Control<StatusLine>("statusLine")->toolTip().contains(QString::fromStdString(address)));
+  ClickStatusLine();
+  auto* report = window.findChild<QDialog*>("RunReport");
+  ASSERT_NE(report, nullptr);
+  EXPECT_TRUE(report->isVisible());
+  auto* table = report->findChild<QTableWidget*>("RunReportTable");
+  ASSERT_NE(table, nullptr);
+  ASSERT_EQ(table->rowCount(), 1);
+  EXPECT_EQ(table->item(0, 0)->text().toStdString(), address);
+  EXPECT_EQ(table->item(0, 1)->text(), GetParam().reason);
+  EXPECT_NE(
+      ReadFile(folder_ / "run-report.log").find(address + "\t" + GetParam().reason.toStdString()),
+      std::string::npos);
+
+  // The status line lies in the free stretch between OK and "It is found:".
+  const QRect line = Control("statusLine")->geometry();
+  EXPECT_GT(line.width(), 200);
+  EXPECT_FALSE(line.intersects(Control("spSkinXFormButton3")->geometry()));
+  EXPECT_FALSE(line.intersects(Control("spSkinStdLabel2")->geometry()));
+  EXPECT_FALSE(line.intersects(Control("kol")->geometry()));
+  EXPECT_FALSE(line.intersects(Control("NextGrid1")->geometry()));
+
+  // "Start again" follows the menus' own items.
+  for (const char* menu : {"spSkinPopupMenu1", "spSkinPopupMenu2"}) {
+    const auto items = MenuItems(menu);
+    ASSERT_GE(items.size(), 3);
+    EXPECT_EQ(items.back()->text(), GetParam().start_again);
+    EXPECT_TRUE(items.back()->isEnabled());
+  }
+  EXPECT_EQ(MenuItems("spSkinPopupMenu1")[0]->objectName(), "Save1");
+  EXPECT_EQ(MenuItems("spSkinPopupMenu1")[1]->objectName(), "GoTotalAll1");
+  EXPECT_TRUE(errors_.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, NotReadRows,
+                         ::testing::Values(LanguageCase{"E", "3 matches · 2 read · 1 not read",
+                                                        "status 500", "Start again"},
+                                           LanguageCase{
+                                               "R", "матчей: 3 · прочитано: 2 · не прочитано: 1",
+                                               "статус 500", "Начать заново"}),
+                         [](const auto& info) { return std::string(info.param.button); });
+
+struct Shown {
+  double step1, step2;
+  CellColour colour1, colour2;
+  bool operator==(const Shown&) const = default;
+};
+
+std::vector<Shown> ShownValues(const MatchTable& rows) {
+  std::vector<Shown> shown;
+  for (const MatchRow& row : rows) {
+    shown.push_back({row.step1, row.step2, row.step1_colour, row.step2_colour});
+  }
+  return shown;
+}
+
+TEST_F(TrustworthyResultsTest, ClicksAndGoTotalAllOnAFailingSiteKeepEveryValue) {
+  MainWindow& window = OpenSite();
+  Start();
+  window.NextGrid1CellClick(3, 0);  // coloured: Step2 1.78 is red
+  const auto before = ShownValues(window.NextGrid1Rows());
+  ASSERT_EQ(before[0].colour2, CellColour::kRed);
+  ASSERT_EQ(before[1].step2, 1.96875);
+
+  failing_ = true;
+  window.NextGrid1CellClick(3, 1);
+  EXPECT_EQ(ShownValues(window.NextGrid1Rows()), before);
+  EXPECT_EQ(Cell(1, kStep2Column, Qt::DisplayRole).toString(), "1,96875");
+  EXPECT_EQ(Caption("sh1"), "–");
+  EXPECT_EQ(Control<QTableWidget>("SG1")->rowCount(), 0);
+  EXPECT_EQ(Status(), "C – D could not be read, values kept: status 500");
+  ASSERT_EQ(window.ShownReport().size(), 1u);
+
+  window.GoTotalAll1Click();
+  EXPECT_EQ(ShownValues(window.NextGrid1Rows()), before);
+  EXPECT_TRUE(Status().startsWith("Go Total All: 3 of 3 matches not read, values kept"))
+      << Status().toStdString();
+  EXPECT_EQ(window.ShownReport().size(), 3u);
+  EXPECT_TRUE(Control("pan2")->isEnabled());
+
+  // The site stops altogether: a click still keeps the values.
+  server_.Stop();
+  window.NextGrid1CellClick(3, 0);
+  EXPECT_EQ(ShownValues(window.NextGrid1Rows()), before);
+  EXPECT_TRUE(Status().endsWith("connection refused")) << Status().toStdString();
+  EXPECT_TRUE(errors_.isEmpty());
+}
+
+TEST_F(TrustworthyResultsTest, AHealthyClickAfterFailuresComputesAsBefore) {
+  MainWindow& window = OpenSite();
+  failing_ = true;
+  Start();
+  EXPECT_EQ(Status(), "3 matches · 0 read · 3 not read");
+  failing_ = false;
+  window.NextGrid1CellClick(3, 0);
+  EXPECT_FALSE(window.NextGrid1Rows()[0].steps_not_read.has_value());
+  EXPECT_EQ(window.NextGrid1Rows()[0].step1, 2.5);
+  EXPECT_EQ(window.NextGrid1Rows()[0].step2, 1.78);
+  EXPECT_EQ(Caption("sh1"), "2,50");
+  EXPECT_EQ(Status(), "3 matches · 1 read · 2 not read");
+  // Not-read rows are saved as 0, as before.
+  window.Save1Click();
+  const std::string saved = ReadFile(folder_ / "saves.txt");
+  EXPECT_NE(saved.find("stat/2.html>>0>>0>>"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("stat/1.html>>2,5>>1,78>>"), std::string::npos) << saved;
+}
+
+TEST_F(TrustworthyResultsTest, ALineThatCannotBeReadIsSaidAndTheRunCanStartAgain) {
+  const QString refused =
+      "The betting line could not be read: "
+      "http://127.0.0.1:1/bets/bets.php?line_id[]=1: connection refused";
+  MainWindow& window = Open(Config("http://127.0.0.1:1/"));
+  Start(false);
+  EXPECT_TRUE(window.NextGrid1Rows().empty());
+  EXPECT_EQ(Status(), refused);
+  Control<QAction>("StartAgain1")->trigger();
+  EXPECT_EQ(Status(), refused);
+
+  // A site that answers: "Start again" reads the line afresh, with the same box.
+  MainWindow& second = OpenSite();
+  Start(false);
+  EXPECT_EQ(Status(), "3 matches");
+  site_.matches.push_back({"29.12.2026", "G", "H", "stat/4.html"});
+  Control<QAction>("StartAgain1")->trigger();
+  EXPECT_EQ(second.NextGrid1Rows().size(), 4u);
+  EXPECT_EQ(Caption("kol"), "4");
+  EXPECT_EQ(Status(), "4 matches");
+  EXPECT_FALSE(site_.Requested("/stat/"));
+  EXPECT_TRUE(Control("pan2")->isEnabled());
+  EXPECT_FALSE(Control("pan1")->isVisibleTo(window_.get()));
+  EXPECT_TRUE(errors_.isEmpty());
+}
+
+TEST_F(TrustworthyResultsTest, StartAgainReadsEveryRowAfresh) {
+  broken_ = "2";
+  MainWindow& window = OpenSite();
+  Start();
+  broken_ = "none";  // read by the server thread only between requests
+  Control<QAction>("StartAgain2")->trigger();
+  EXPECT_EQ(CountNotRead(window.NextGrid1Rows()), 0u);
+  EXPECT_EQ(Status(), "3 matches · 3 read · 0 not read");
+}
+
+TEST_F(TrustworthyResultsTest, TheWindowShowsAtOnceWhileThePublisherSaysNothing) {
+  kavero::testing::RawListener publisher(std::nullopt);  // accepts, never answers
+  WindowConfig config = Config(publisher.base());
+  config.bookmaker_site = "http://127.0.0.1:1/";
+  config.http_limits.stall_timeout = std::chrono::seconds(1);
+  const auto begin = std::chrono::steady_clock::now();
+  MainWindow& window = OpenAtOnce(config);
+  window.show();
+  QApplication::processEvents();
+  const std::chrono::duration<double> shown = std::chrono::steady_clock::now() - begin;
+  EXPECT_LT(shown.count(), 1.0);
+
+  // Start waits for the list with a busy gauge, then runs as usual.
+  bool busy = false;
+  QTimer::singleShot(100, [&] {
+    auto* gauge = Control<QProgressBar>("pr");
+    busy = gauge->minimum() == 0 && gauge->maximum() == 0;
+  });
+  Start(false);
+  EXPECT_TRUE(busy);
+  EXPECT_TRUE(window.TeamPageList().empty());
+  EXPECT_TRUE(Control("pan2")->isVisibleTo(window_.get()));
+}
+
+TEST_F(TrustworthyResultsTest, StartPressedBeforeTheListArrivesUsesIt) {
+  site_.matches = {{"28.12.2026", "A", "B", "stat/1.html"}};
+  server_.server().Get(
+      "/brr/beturl.txt", [this](const httplib::Request&, httplib::Response& response) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        response.set_content("A>>" + server_.base() + "team/a.html>>\r\n", "text/plain");
+      });
+  site_.pages["/team/a.html"] = "<table><tr><td>1</td><td><b>A</b></td></tr></table>";
+  site_.Serve(server_);
+  server_.Start();
+  MainWindow& window = OpenAtOnce(Config(server_.base()));
+  Start();
+  EXPECT_EQ(window.TeamPageList().size(), 1u);
+  EXPECT_TRUE(site_.Requested("/team/a.html"));
+}
+
+}  // namespace
+}  // namespace kavero::app::testing
