@@ -1,12 +1,17 @@
 // Pictures of KAVERO for the README: the start screen, and the results screen
-// after a full run with one match clicked.
+// after a full run with one match clicked; or, with "--report yes", the results
+// screen of a run whose site stops part-way, with its run report open.
 //
-//   kavero-screenshots --site http://127.0.0.1:PORT/ --out DIR [--row N]
+//   kavero-screenshots --site http://127.0.0.1:PORT/ --out DIR [--row N] [--report yes]
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
+#include <QTableView>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/app_style.h"
 #include "app/main_window.h"
@@ -26,6 +31,38 @@ int main(int argc, char** argv) {
   kavero::app::ApplyCalmStyle(application);
   kavero::app::MainWindow window(kavero::tools::ConfigForSite(site));
   window.show();
+
+  if (kavero::tools::Option(options, "--report") == "yes") {
+    QTimer::singleShot(300, [&] {
+      window.findChild<QCheckBox*>(QStringLiteral("ch"))->setChecked(false);
+      window.findChild<QPushButton*>(QStringLiteral("spSkinXFormButton1"))->click();
+      auto* status = window.findChild<QWidget*>(QStringLiteral("statusLine"));
+      QMouseEvent press(QEvent::MouseButtonPress, QPointF(4, 4), status->mapToGlobal(QPointF(4, 4)),
+                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(status, &press);
+      // The table scrolled to where the rows not read begin.
+      const auto& rows = window.NextGrid1Rows();
+      const auto first = std::find_if(rows.begin(), rows.end(),
+                                      [](const auto& match) { return match.steps_not_read; });
+      auto* grid = window.findChild<QTableView*>(QStringLiteral("NextGrid1"));
+      const int row = std::max(0, static_cast<int>(first - rows.begin()) - 6);
+      grid->scrollTo(grid->model()->index(row, 1), QAbstractItemView::PositionAtTop);
+      auto* report = window.findChild<QWidget*>(QStringLiteral("RunReport"));
+      report->resize(560, 300);
+      QTimer::singleShot(300, [&window, &out, &application, report] {
+        // The report drawn over the detail tables, as it opens beside the window.
+        QPixmap picture = window.grab();
+        const QPixmap report_picture = report->grab();
+        QPainter painter(&picture);
+        painter.drawPixmap(picture.width() - report_picture.width() - 8,
+                           picture.height() - report_picture.height() - 8, report_picture);
+        painter.end();
+        picture.save(out.filePath(QStringLiteral("run-report.png")));
+        application.quit();
+      });
+    });
+    return application.exec();
+  }
 
   QTimer::singleShot(300, [&] {
     window.grab().save(out.filePath(QStringLiteral("start-screen.png")));

@@ -64,13 +64,13 @@ void LoadHistoryGrids(PageSource& pages, std::string_view bookmaker_site, std::s
   stats.statistics_failure.reset();
   const std::string address = StatisticsPageAddress(bookmaker_site, link);
   if (address.empty()) return;
-  const FetchResult answer = pages.Get(address);
-  const std::string page = DecodeStatisticsPage(answer.body);
+  FetchResult answer = pages.Get(address);
+  stats.statistics_failure = FetchProblem(address, answer);
+  Note(&stats.problems, stats.statistics_failure);
+  const std::string page = DecodeStatisticsPage(std::move(answer.body));
 
   constexpr auto kRecent = "Последние"_w1251;
   constexpr auto kHeadToHead = "Очные"_w1251;
-  stats.statistics_failure = FetchProblem(address, answer);
-  Note(&stats.problems, stats.statistics_failure);
   if (answer.ok && TextPos(kRecent, page) == 0) {
     stats.problems.push_back(ContentProblem(address, PageFault::kNoRecentResults));
   }
