@@ -215,8 +215,8 @@ class MainWindow : public QWidget {
   StatusLine* status_line_ = nullptr;
   QAction* StartAgain1 = nullptr;
   QAction* StartAgain2 = nullptr;
-  PageReport run_report_;    // the last run's pages that failed or were not understood
-  PageReport shown_report_;  // what the status line's report lists now
+  PageReport run_report_;              // the last run's pages that failed or were not understood
+  PageReport shown_report_;            // what the status line's report lists now
   std::size_t run_line_problems_ = 0;  // of run_report_, those of the line pages
   std::size_t run_not_read_ = 0;       // rows the run's statistics pass could not read
   bool statistics_read_ = false;       // NextGrid1's rows were read by a pass

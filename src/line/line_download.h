@@ -18,7 +18,7 @@ std::string ParseLinePage(std::string_view page, const RunHooks& hooks);
 // sections, and parses it. A failed menu is read as far as it arrived, a
 // failed line page gives the empty line; either goes into `report`, with the
 // pages that came but were not understood.
-std::string DownloadLine(HttpClient& client, std::string_view bookmaker_site,
-                         const RunHooks& hooks, PageReport* report = nullptr);
+std::string DownloadLine(HttpClient& client, std::string_view bookmaker_site, const RunHooks& hooks,
+                         PageReport* report = nullptr);
 
 }  // namespace kavero

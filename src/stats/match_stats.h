@@ -1,8 +1,8 @@
 #pragma once
 // What one match's statistics page and team pages yield: the detail grids.
 #include <array>
-#include <string>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "line/page_report.h"

@@ -7,14 +7,14 @@ namespace kavero {
 // Why an exchange failed, so that a report can say it in the user's words.
 enum class FetchFailure {
   kNone,
-  kRefused,    // no connection could be made
-  kNoHost,     // the host name does not resolve
-  kTimeOut,    // no connection in time, or the answer stalled
-  kStatus,     // a status outside 200 to 299
-  kRedirect,   // a 2xx answer carrying "Location"
-  kTooLarge,   // the body passed the size cap
-  kCutOff,     // the answer broke off, or nothing came
-  kOther,      // anything else; `error` says what
+  kRefused,   // no connection could be made
+  kNoHost,    // the host name does not resolve
+  kTimeOut,   // no connection in time, or the answer stalled
+  kStatus,    // a status outside 200 to 299
+  kRedirect,  // a 2xx answer carrying "Location"
+  kTooLarge,  // the body passed the size cap
+  kCutOff,    // the answer broke off, or nothing came
+  kOther,     // anything else; `error` says what
 };
 
 // Outcome of one exchange. On failure `body` still holds whatever part of a
