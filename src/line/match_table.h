@@ -1,7 +1,10 @@
 #pragma once
 // The match table shared by both match grids: eleven columns addressed by index.
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "stats/goals_model.h"
 
 namespace kavero {
 
@@ -22,6 +25,8 @@ struct MatchRow {
   double step2 = 0;          // 10
   CellColour step1_colour = CellColour::kNone;
   CellColour step2_colour = CellColour::kNone;
+  // The goals model of the row's last statistics, when they gave one.
+  std::optional<GoalsModel> goals_model;
 };
 
 using MatchTable = std::vector<MatchRow>;

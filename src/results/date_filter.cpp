@@ -38,6 +38,7 @@ MatchTable RowsOfDate(const MatchTable& table, std::string_view date) {
     for (int column = 1; column <= 8; ++column) *TextCell(copy, column) = *TextCell(row, column);
     copy.step1 = WholeNumber(row.step1);
     copy.step2 = WholeNumber(row.step2);
+    copy.goals_model = row.goals_model;
   }
   return rows;
 }
