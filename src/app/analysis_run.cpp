@@ -86,11 +86,12 @@ void MainWindow::PublishToday() {
   }
 }
 
-MainWindow::Steps MainWindow::ReadMatch(StatsPass& pass, const MatchTable& table, std::size_t row) {
+MainWindow::Steps MainWindow::ReadMatch(StatsPass& pass, MatchTable& table, std::size_t row) {
   const std::string home = table[row].home;
   const std::string away = table[row].away;
   pass.Load(row, match_stats_);
   ShowMatchStats(match_stats_);
+  ModelMatch(table[row]);
   return {ComputeStep1(match_stats_.sg1, match_stats_.sg2),
           ComputeStep2(match_stats_.sg1, match_stats_.sg2, home, away)};
 }

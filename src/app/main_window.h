@@ -43,6 +43,8 @@ class MainWindow : public QWidget {
   std::function<void(const QString&)> show_information;
   std::function<void(const QString&)> show_error;
   std::function<void(const QUrl&)> open_url;
+  // Asks where to export a table, offering `suggested`; empty when cancelled.
+  std::function<QString(const QString& suggested)> choose_csv_path;
 
   const std::string& CurrentLanguage() const { return current_language_; }
   const std::vector<std::string>& TeamPageList() const { return team_page_list_; }
@@ -88,6 +90,8 @@ class MainWindow : public QWidget {
   void NextGrid2CellClick(int column, int row);
   void GoTotalAll1Click();
   void GoTotalAll2Click();
+  void ExportCsv1Click();
+  void ExportCsv2Click();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -121,7 +125,12 @@ class MainWindow : public QWidget {
     double step1;
     double step2;
   };
-  Steps ReadMatch(StatsPass& pass, const MatchTable& table, std::size_t row);
+  Steps ReadMatch(StatsPass& pass, MatchTable& table, std::size_t row);
+  // The goals model of a row whose statistics were just read: stored in the
+  // row and shown in the detail line.
+  void ModelMatch(MatchRow& row);
+  // Writes a table, as it stands, to the CSV file the user chooses.
+  void ExportCsv(const MatchTable& table);
   // sh1 and sh2 show a row's stored indicators in general notation.
   void ShowStoredSteps(const MatchRow& row);
 
@@ -183,6 +192,9 @@ class MainWindow : public QWidget {
   QAction* GoTotalAll1 = nullptr;
   QAction* SAVE2 = nullptr;
   QAction* GoTotalAll2 = nullptr;
+  QAction* ExportCsv1 = nullptr;
+  QAction* ExportCsv2 = nullptr;
+  QLabel* goals_line = nullptr;  // the goals model of the match in the detail grids
 };
 
 }  // namespace kavero::app

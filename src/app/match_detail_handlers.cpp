@@ -42,6 +42,7 @@ void MainWindow::CellClick(MatchTable& table, int row) {
   table[row].step1 = RoundToLabel(step1);
   table[row].step2 = RoundToLabel(step2);
   ApplyStepColours(table[row], step1, step2);
+  ModelMatch(table[row]);
   if (current_language_ == "ENG") {
     TranslateHistory(match_stats_, [this](std::string_view name) { return TranslateTeam(name); });
   }

@@ -7,6 +7,7 @@
 #include <array>
 #include <vector>
 
+#include "app/goals_hints.h"
 #include "line/match_table.h"
 
 namespace kavero::app {
@@ -22,6 +23,8 @@ class MatchTableModel : public QAbstractTableModel {
                   char decimal_separator, bool bold_total, QObject* parent = nullptr);
 
   void SetHeader(int column, const QString& text);
+  // The language of the goals model's hints.
+  void SetHintLanguage(HintLanguage language);
   // Brings the views up to date with the rows as they now stand.
   void Refresh();
 
@@ -43,6 +46,7 @@ class MatchTableModel : public QAbstractTableModel {
   bool bold_total_;
   std::array<QString, kColumnCount> headers_;
   int shown_rows_ = 0;  // the row count the views know of
+  HintLanguage hint_language_ = HintLanguage::kEnglish;
 };
 
 }  // namespace kavero::app
