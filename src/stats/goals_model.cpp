@@ -10,24 +10,6 @@
 namespace kavero {
 namespace {
 
-struct TeamGoals {
-  int games, scored, conceded;
-};
-
-// "И" and "З - П" of a league row: games, then goals for and against written
-// "f-a" (spaces or a colon allowed). Nothing without games.
-std::optional<TeamGoals> ReadTeamGoals(const LeagueRow& row) {
-  const int games = DigitsToInt(Trim(row.cells[2]));
-  if (games <= 0) return std::nullopt;
-  const std::string_view goals = Trim(row.cells[6]);
-  const std::size_t cut = goals.find_first_of("-:");
-  if (cut == std::string_view::npos) return std::nullopt;
-  const int scored = DigitsToInt(Trim(goals.substr(0, cut)));
-  const int conceded = DigitsToInt(Trim(goals.substr(cut + 1)));
-  if (scored < 0 || conceded < 0) return std::nullopt;
-  return TeamGoals{games, scored, conceded};
-}
-
 double ChanceOfExactly(double mean, int goals) {
   if (goals < 0) return 0;
   double chance = std::exp(-mean);
@@ -67,6 +49,18 @@ SideOutlook Outlook(double win, double push, double odds, double fair) {
 }
 
 }  // namespace
+
+std::optional<TeamGoals> ReadTeamGoals(const LeagueRow& row) {
+  const int games = DigitsToInt(Trim(row.cells[2]));
+  if (games <= 0) return std::nullopt;
+  const std::string_view goals = Trim(row.cells[6]);
+  const std::size_t cut = goals.find_first_of("-:");
+  if (cut == std::string_view::npos) return std::nullopt;
+  const int scored = DigitsToInt(Trim(goals.substr(0, cut)));
+  const int conceded = DigitsToInt(Trim(goals.substr(cut + 1)));
+  if (scored < 0 || conceded < 0) return std::nullopt;
+  return TeamGoals{games, scored, conceded};
+}
 
 std::optional<double> ReadDecimal(std::string_view text) {
   std::string number(Trim(text));

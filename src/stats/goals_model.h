@@ -31,6 +31,14 @@ struct GoalsModel {
 // The edge from which an odds cell is marked.
 inline constexpr double kMarkedEdge = 0.05;
 
+// A team's league row as the model reads it: "И" and "З - П".
+struct TeamGoals {
+  int games, scored, conceded;
+};
+// Games, then goals for and against written "f-a" (spaces or a colon
+// allowed); nothing without games or with unreadable cells.
+std::optional<TeamGoals> ReadTeamGoals(const LeagueRow& row);
+
 // A number written with "." or "," as the decimal point; nothing for any other text.
 std::optional<double> ReadDecimal(std::string_view text);
 
