@@ -108,20 +108,25 @@ void MainWindow::PublishToday() {
     ProcessMessages();
     const Steps steps = ReadMatch(pass, table, i);
     NoteRunProblems();
-    // A page that fails leaves the row as it was copied from the line.
-    if (TakeSteps(table[i], match_stats_, false)) {
+    // Today's table is filled afresh: a row whose page fails is not read and
+    // is published with 0, as a failed page always was.
+    if (TakeSteps(table[i], match_stats_, true)) {
       table[i].step1 = RoundTwoDecimals(steps.step1);
       table[i].step2 = RoundTwoDecimals(steps.step2);
+    } else {
+      table[i].step1 = 0;
+      table[i].step2 = 0;
     }
     ShowStoredSteps(table[i]);
   }
 }
 
-MainWindow::Steps MainWindow::ReadMatch(StatsPass& pass, const MatchTable& table, std::size_t row) {
+MainWindow::Steps MainWindow::ReadMatch(StatsPass& pass, MatchTable& table, std::size_t row) {
   const std::string home = table[row].home;
   const std::string away = table[row].away;
   pass.Load(row, match_stats_);
   ShowMatchStats(match_stats_);
+  ShowGoalsModel(table[row], !match_stats_.statistics_failure);
   return {ComputeStep1(match_stats_.sg1, match_stats_.sg2),
           ComputeStep2(match_stats_.sg1, match_stats_.sg2, home, away)};
 }

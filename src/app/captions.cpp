@@ -25,6 +25,8 @@ Captions English(const QString& step1, const QString& step2, const QString& save
       .go_total_all2 = QStringLiteral("Go Total All"),
       .save1 = QStringLiteral("Save"),
       .go_total_all1 = QStringLiteral("Go Total All"),
+      .export_csv = QStringLiteral("Export CSV…"),
+      .hint_language = HintLanguage::kEnglish,
   };
 }
 
@@ -61,6 +63,8 @@ const Captions& RussianCaptions() {
       .go_total_all2 = QStringLiteral("Обработать все"),
       .save1 = QStringLiteral("Сохранить"),
       .go_total_all1 = QStringLiteral("Обработать все"),
+      .export_csv = QStringLiteral("Экспорт CSV…"),
+      .hint_language = HintLanguage::kRussian,
   };
   return captions;
 }

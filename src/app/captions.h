@@ -4,6 +4,8 @@
 #include <QString>
 #include <array>
 
+#include "app/goals_hints.h"
+
 namespace kavero::app {
 
 struct Captions {
@@ -21,6 +23,8 @@ struct Captions {
   QString go_total_all2;                   // GoTotalAll2
   QString save1;                           // Save1
   QString go_total_all1;                   // GoTotalAll1
+  QString export_csv;                      // ExportCsv1, ExportCsv2
+  HintLanguage hint_language;              // the goals model's hints
 };
 
 const Captions& LayoutCaptions();

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -67,6 +68,9 @@ MainWindow::MainWindow(WindowConfig config, QWidget* parent)
   };
   show_error = [this](const QString& text) { QMessageBox::critical(this, windowTitle(), text); };
   open_url = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+  choose_csv_path = [this](const QString& suggested) {
+    return QFileDialog::getSaveFileName(this, QString(), suggested, QStringLiteral("CSV (*.csv)"));
+  };
   BuildLayout();
   BuildStatusLine();
   ConnectHandlers();
@@ -91,6 +95,8 @@ void MainWindow::ConnectHandlers() {
   bind(spSkinXFormButton1, &QPushButton::clicked, &MainWindow::spSkinXFormButton1Click);
   bind(GoTotalAll1, &QAction::triggered, &MainWindow::GoTotalAll1Click);
   bind(GoTotalAll2, &QAction::triggered, &MainWindow::GoTotalAll2Click);
+  bind(ExportCsv1, &QAction::triggered, &MainWindow::ExportCsv1Click);
+  bind(ExportCsv2, &QAction::triggered, &MainWindow::ExportCsv2Click);
   const auto bind_cells = [this](QTableView* grid, void (MainWindow::*handler)(int, int)) {
     connect(grid, &QTableView::clicked, this, [this, handler](const QModelIndex& cell) {
       Guarded([&] { (this->*handler)(cell.column(), cell.row()); });

@@ -47,6 +47,8 @@ class MainWindow : public QWidget {
   std::function<void(const QString&)> show_information;
   std::function<void(const QString&)> show_error;
   std::function<void(const QUrl&)> open_url;
+  // Asks where to export a table, offering `suggested`; empty when cancelled.
+  std::function<QString(const QString& suggested)> choose_csv_path;
 
   const std::string& CurrentLanguage() const { return current_language_; }
   const std::vector<std::string>& TeamPageList() const { return team_page_list_; }
@@ -100,6 +102,8 @@ class MainWindow : public QWidget {
   void AwaitTeamPageList();
   // The pages that the status line's report lists.
   const PageReport& ShownReport() const { return shown_report_; }
+  void ExportCsv1Click();
+  void ExportCsv2Click();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -133,7 +137,13 @@ class MainWindow : public QWidget {
     double step1;
     double step2;
   };
-  Steps ReadMatch(StatsPass& pass, const MatchTable& table, std::size_t row);
+  Steps ReadMatch(StatsPass& pass, MatchTable& table, std::size_t row);
+  // The goals model of a row whose statistics were just read (`read`: its
+  // statistics page was read) is stored in the row; the detail line shows the
+  // row's model.
+  void ShowGoalsModel(MatchRow& row, bool read);
+  // Writes a table, as it stands, to the CSV file the user chooses.
+  void ExportCsv(const MatchTable& table);
   // sh1 and sh2 show a row's stored indicators in general notation.
   void ShowStoredSteps(const MatchRow& row);
 
@@ -220,6 +230,9 @@ class MainWindow : public QWidget {
   std::size_t run_line_problems_ = 0;  // of run_report_, those of the line pages
   std::size_t run_not_read_ = 0;       // rows the run's statistics pass could not read
   bool statistics_read_ = false;       // NextGrid1's rows were read by a pass
+  QAction* ExportCsv1 = nullptr;
+  QAction* ExportCsv2 = nullptr;
+  QLabel* goals_line = nullptr;  // the goals model of the match in the detail grids
 };
 
 }  // namespace kavero::app

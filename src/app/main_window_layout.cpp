@@ -218,6 +218,13 @@ void MainWindow::BuildResultsPanel() {
 
   BuildDetailGrids();
 
+  // The goals model of the shown match, in the free strip above the match table.
+  goals_line = Make<QLabel>(pan2, "goals_line");
+  goals_line->setGeometry(206, 4, 262, 34);
+  goals_line->setWordWrap(true);
+  goals_line->setFont(ArialOfHeight(12));
+  goals_line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
   flay = Make<QListWidget>(pan2, "flay");
   flay->setGeometry(24, 80, 105, 329);
   for (std::string_view stem : FlagStems()) {
@@ -295,6 +302,9 @@ void MainWindow::BuildMenus() {
   spSkinPopupMenu2 = make_menu("spSkinPopupMenu2", NextGrid2);
   SAVE2 = make_item(spSkinPopupMenu2, "SAVE2", save_icon);
   GoTotalAll2 = make_item(spSkinPopupMenu2, "GoTotalAll2", recompute_icon);
+  const QIcon export_icon = style()->standardIcon(QStyle::SP_FileDialogDetailedView);
+  ExportCsv1 = make_item(spSkinPopupMenu1, "ExportCsv1", export_icon);
+  ExportCsv2 = make_item(spSkinPopupMenu2, "ExportCsv2", export_icon);
 }
 
 void MainWindow::ApplyCaptions(const Captions& captions) {
@@ -325,6 +335,10 @@ void MainWindow::ApplyCaptions(const Captions& captions) {
   GoTotalAll2->setText(captions.go_total_all2);
   Save1->setText(captions.save1);
   GoTotalAll1->setText(captions.go_total_all1);
+  ExportCsv1->setText(captions.export_csv);
+  ExportCsv2->setText(captions.export_csv);
+  next_grid1_model_->SetHintLanguage(captions.hint_language);
+  next_grid2_model_->SetHintLanguage(captions.hint_language);
 }
 
 }  // namespace kavero::app

@@ -59,6 +59,7 @@ void MainWindow::CellClick(MatchTable& table, int row) {
     TranslateHistory(match_stats_, [this](std::string_view name) { return TranslateTeam(name); });
   }
   ShowMatchStats(match_stats_);
+  ShowGoalsModel(table[row], !match_stats_.statistics_failure);
   RefreshTables();
   if (match_stats_.statistics_failure) {
     ShowStatus(MatchNotReadText(home, away, *match_stats_.statistics_failure, Russian()),

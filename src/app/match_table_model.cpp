@@ -14,6 +14,8 @@ namespace {
 
 constexpr int kFlagColumn = 0;
 constexpr int kTotalColumn = 5;
+constexpr int kUnderColumn = 6;
+constexpr int kOverColumn = 7;
 constexpr int kStep1Column = 9;
 constexpr int kStep2Column = 10;
 
@@ -46,6 +48,11 @@ MatchTableModel::MatchTableModel(MatchTable& rows, const std::vector<QPixmap>& f
 void MatchTableModel::SetHeader(int column, const QString& text) {
   headers_.at(column) = text;
   emit headerDataChanged(Qt::Horizontal, column, column);
+}
+
+void MatchTableModel::SetHintLanguage(HintLanguage language) {
+  hint_language_ = language;
+  emit headerDataChanged(Qt::Horizontal, 0, kColumnCount - 1);
 }
 
 void MatchTableModel::Refresh() {
@@ -103,11 +110,15 @@ QVariant MatchTableModel::data(const QModelIndex& index, int role) const {
           problem_text_) {
         return problem_text_(*row.steps_not_read);
       }
+      if (column == kTotalColumn && row.goals_model) {
+        return GoalsModelLine(*row.goals_model, hint_language_, decimal_separator_);
+      }
       if (column != kFlagColumn || row.championship.empty()) return {};
       return Shown(row.championship);
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(AlignmentOf(column));
     case Qt::BackgroundRole:
+      if (EdgeMarked(row, column)) return EdgeMarkBackground();
       switch (ColourOf(row, column)) {
         case CellColour::kGreen:
           return QColor(0, 128, 0);
@@ -121,7 +132,7 @@ QVariant MatchTableModel::data(const QModelIndex& index, int role) const {
       if (ColourOf(row, column) == CellColour::kNone) return {};
       return QColor(Qt::white);
     case Qt::FontRole:
-      if (column != kTotalColumn || !bold_total_) return {};
+      if ((column != kTotalColumn || !bold_total_) && !EdgeMarked(row, column)) return {};
       {
         QFont bold;
         bold.setBold(true);
@@ -135,6 +146,9 @@ QVariant MatchTableModel::data(const QModelIndex& index, int role) const {
 QVariant MatchTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount) return {};
   if (role == Qt::DisplayRole) return headers_[section];
+  if (role == Qt::ToolTipRole && (section == kUnderColumn || section == kOverColumn)) {
+    return EdgeMarkHint(hint_language_);
+  }
   if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
   return {};
 }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/goals_hints.h"
 #include "line/match_table.h"
 
 namespace kavero::app {
@@ -25,6 +26,8 @@ class MatchTableModel : public QAbstractTableModel {
   void SetHeader(int column, const QString& text);
   // How the hint of a not-read indicator says why.
   void SetProblemText(std::function<QString(const PageProblem&)> text);
+  // The language of the goals model's hints.
+  void SetHintLanguage(HintLanguage language);
   // Brings the views up to date with the rows as they now stand.
   void Refresh();
 
@@ -47,6 +50,7 @@ class MatchTableModel : public QAbstractTableModel {
   std::array<QString, kColumnCount> headers_;
   int shown_rows_ = 0;  // the row count the views know of
   std::function<QString(const PageProblem&)> problem_text_;
+  HintLanguage hint_language_ = HintLanguage::kEnglish;
 };
 
 }  // namespace kavero::app

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "line/page_report.h"
+#include "stats/goals_model.h"
 
 namespace kavero {
 
@@ -29,6 +30,10 @@ struct MatchRow {
   // no value of its own: columns 9 and 10 are then not read, not zero (they
   // are saved as 0). Holds the page and why.
   std::optional<PageProblem> steps_not_read;
+  // Set once columns 9 and 10 hold values computed from a statistics page that was read.
+  bool steps_read = false;
+  // The goals model of the row's last statistics, when they gave one.
+  std::optional<GoalsModel> goals_model;
 };
 
 using MatchTable = std::vector<MatchRow>;

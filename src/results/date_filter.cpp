@@ -39,6 +39,8 @@ MatchTable RowsOfDate(const MatchTable& table, std::string_view date) {
     copy.step1 = WholeNumber(row.step1);
     copy.step2 = WholeNumber(row.step2);
     copy.steps_not_read = row.steps_not_read;
+    copy.steps_read = row.steps_read;
+    copy.goals_model = row.goals_model;
   }
   return rows;
 }

@@ -7,9 +7,13 @@ namespace kavero {
 bool TakeSteps(MatchRow& row, const MatchStats& stats, bool fresh) {
   if (!stats.statistics_failure) {
     row.steps_not_read.reset();
+    row.steps_read = true;
     return true;
   }
-  if (fresh || row.steps_not_read) row.steps_not_read = stats.statistics_failure;
+  if (fresh || row.steps_not_read) {
+    row.steps_not_read = stats.statistics_failure;
+    row.steps_read = false;
+  }
   return false;
 }
 

@@ -47,6 +47,7 @@ TEST(RowsOfDate, CopiesMatchingRowsWithWholeStepsAndNoColours) {
   full.url = "/stat/1";
   full.step1_colour = CellColour::kGreen;
   full.step2_colour = CellColour::kRed;
+  full.goals_model.emplace().total_goals = 2.75;
   const MatchTable table = {full, Row("B", 9, 9), Row("A", -0.25, 1.75), Row("a", 2.5, 2.5),
                             Row("A", 2.5, -3.5)};
 
@@ -60,6 +61,9 @@ TEST(RowsOfDate, CopiesMatchingRowsWithWholeStepsAndNoColours) {
   }
   EXPECT_EQ(copy.step1_colour, CellColour::kNone);
   EXPECT_EQ(copy.step2_colour, CellColour::kNone);
+  ASSERT_TRUE(copy.goals_model);  // the same match, read once
+  EXPECT_EQ(copy.goals_model->total_goals, 2.75);
+  EXPECT_FALSE(rows[1].goals_model);
 
   struct Steps {
     double step1, step2;

@@ -1,0 +1,127 @@
+#include "results/match_csv.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+#include "line/cp1251_literal.h"
+#include "line/encoding.h"
+#include "results/csv_text.h"
+#include "results/general_format.h"
+#include "stats/goals_model.h"
+
+namespace kavero {
+namespace {
+
+using namespace kavero::literals;
+
+constexpr std::size_t kColumns = 19;
+
+constexpr std::array<std::string_view, kColumns> kEnglishHeader = {"Championship",
+                                                                   "Date",
+                                                                   "Time",
+                                                                   "Home",
+                                                                   "Away",
+                                                                   "Total",
+                                                                   "Under",
+                                                                   "Over",
+                                                                   "Step1",
+                                                                   "Step2",
+                                                                   "Statistics read",
+                                                                   "Expected goals",
+                                                                   "Over % (model)",
+                                                                   "Under % (model)",
+                                                                   "Over % (market)",
+                                                                   "Under % (market)",
+                                                                   "Margin %",
+                                                                   "Edge over %",
+                                                                   "Edge under %"};
+
+constexpr std::array<std::string_view, kColumns> kRussianHeader = {"Чемпионат"_w1251,
+                                                                   "Дата"_w1251,
+                                                                   "Время"_w1251,
+                                                                   "Хозяева"_w1251,
+                                                                   "Гости"_w1251,
+                                                                   "Тотал"_w1251,
+                                                                   "Мен."_w1251,
+                                                                   "Бол."_w1251,
+                                                                   "Шаг1"_w1251,
+                                                                   "Шаг2"_w1251,
+                                                                   "Статистика прочитана"_w1251,
+                                                                   "Ожидаемые голы"_w1251,
+                                                                   "Бол. % (модель)"_w1251,
+                                                                   "Мен. % (модель)"_w1251,
+                                                                   "Бол. % (рынок)"_w1251,
+                                                                   "Мен. % (рынок)"_w1251,
+                                                                   "Маржа %"_w1251,
+                                                                   "Перевес бол. %"_w1251,
+                                                                   "Перевес мен. %"_w1251};
+
+std::string Fixed(double value, int decimals, char decimal_point) {
+  // A value that rounds to zero carries no sign.
+  if (std::abs(value) < 0.5 * std::pow(10.0, -decimals)) value = 0;
+  char text[32];
+  std::snprintf(text, sizeof text, "%.*f", decimals, value);
+  std::string out = text;
+  for (char& c : out) {
+    if (c == '.') c = decimal_point;
+  }
+  return out;
+}
+
+// A number as the page wrote it, with the style's decimal point; other texts as they are.
+std::string PageNumber(std::string_view text, char decimal_point) {
+  std::string out(text);
+  if (!ReadDecimal(text)) return out;
+  for (char& c : out) {
+    if (c == '.' || c == ',') c = decimal_point;
+  }
+  return out;
+}
+
+std::vector<std::string> Record(const CsvMatchRow& entry, char decimal_point) {
+  const MatchRow& row = *entry.row;
+  std::vector<std::string> record = {row.championship,
+                                     row.date,
+                                     row.time,
+                                     row.home,
+                                     row.away,
+                                     PageNumber(row.total, decimal_point),
+                                     PageNumber(row.under, decimal_point),
+                                     PageNumber(row.over, decimal_point),
+                                     FormatGeneral(row.step1, decimal_point),
+                                     FormatGeneral(row.step2, decimal_point),
+                                     entry.stats_read ? "1" : "0"};
+  for (std::string& field : record) field = Cp1251ToUtf8(field);
+  record.resize(kColumns);
+  if (const auto& model = row.goals_model) {
+    const auto percent = [decimal_point](double share, int decimals) {
+      return Fixed(share * 100, decimals, decimal_point);
+    };
+    record[11] = Fixed(model->total_goals, 2, decimal_point);
+    record[12] = percent(model->over.win, 1);
+    record[13] = percent(model->under.win, 1);
+    record[14] = percent(model->over.fair, 1);
+    record[15] = percent(model->under.fair, 1);
+    record[16] = percent(model->margin, 2);
+    record[17] = percent(model->over.edge, 1);
+    record[18] = percent(model->under.edge, 1);
+  }
+  return record;
+}
+
+}  // namespace
+
+std::string MatchTableCsv(const std::vector<CsvMatchRow>& rows, std::string_view language,
+                          char decimal_separator) {
+  const CsvStyle style = CsvStyleFor(decimal_separator);
+  const auto& header = language == "RUS" ? kRussianHeader : kEnglishHeader;
+  std::vector<std::vector<std::string>> records;
+  records.reserve(rows.size() + 1);
+  records.emplace_back();
+  for (std::string_view title : header) records.back().push_back(Cp1251ToUtf8(title));
+  for (const CsvMatchRow& entry : rows) records.push_back(Record(entry, style.decimal_point));
+  return CsvText(records, style.separator);
+}
+
+}  // namespace kavero

@@ -1,0 +1,25 @@
+#pragma once
+// A match table as the CSV file of the "Export CSV…" item.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "line/match_table.h"
+
+namespace kavero {
+
+struct CsvMatchRow {
+  const MatchRow* row;
+  bool stats_read;  // whether the row's statistics were read
+};
+
+// A header row in `language` ("ENG" or "RUS"), then one record per row in
+// order: championship, date, time, home, away, total, both odds, Step1, Step2,
+// the read flag (1 or 0), expected goals, the model's and the market's chances
+// of over and under, the margin and both edges (chances in per cent; empty
+// without a model). The total and odds keep their digits with the style's
+// decimal point.
+std::string MatchTableCsv(const std::vector<CsvMatchRow>& rows, std::string_view language,
+                          char decimal_separator);
+
+}  // namespace kavero

@@ -1,0 +1,199 @@
+// The goals model on screen (hints, edge marks, the detail line) and the CSV
+// export of either match table.
+#include <QAction>
+#include <QDate>
+#include <QDir>
+#include <QFont>
+#include <QMenu>
+#include <QStandardPaths>
+#include <QTableView>
+
+#include "app/goals_hints.h"
+#include "fixture_site.h"
+
+namespace kavero::app::testing {
+namespace {
+
+// A team page whose league row gives the team 10 games and 10 goals each way.
+std::string TeamPage(const std::string& team) {
+  return "<html><table>\n<tr><td>М</td><td>Команда</td><td>И</td></tr>\n<tr><td>1</td><td><b>" +
+         team +
+         "</b></td><td>10</td><td>5</td><td>3</td><td>2</td><td>10-10</td><td>+0</td>"
+         "<td>18</td></tr>\n</table>\n<table><tr><td colspan=4>Матчи с участием команды</td>"
+         "</tr>\n</table></html>";
+}
+
+// Poisson(2) at 2.5 with 1.80 under and 2.10 over: over 32.3 % against the
+// market's 46.2 % (margin 3.17 %); under returns +21.8 %, over -32.1 %.
+MatchRow Row(const std::string& home, const std::string& away) {
+  MatchRow row;
+  row.championship = W("Англия");
+  row.date = "28.12.2026";
+  row.time = "19:00";
+  row.home = home;
+  row.away = away;
+  row.total = "2.5";
+  row.under = "1.80";
+  row.over = "2.10";
+  row.url = "none";  // no statistics page: only the team pages are read
+  return row;
+}
+
+class GoalsAndExportTest : public WindowTest {
+ protected:
+  MainWindow& OpenSite(char decimal_separator = ',') {
+    site_.Serve(server_);
+    server_.Start();
+    site_.pages["/brr/beturl.txt"] =
+        "A>>" + server_.base() + "team/a.html>>\r\nB>>" + server_.base() + "team/b.html>>\r\n";
+    site_.pages["/team/a.html"] = TeamPage("A");
+    site_.pages["/team/b.html"] = TeamPage("B");
+    WindowConfig config = Config(server_.base());
+    config.regional.decimal_separator = decimal_separator;
+    MainWindow& window = Open(config);
+    window.choose_csv_path = [this](const QString& suggested) {
+      suggested_ << suggested;
+      return chosen_;
+    };
+    return window;
+  }
+  QAbstractItemModel* Grid(const char* name) { return Control<QTableView>(name)->model(); }
+  QVariant Cell(const char* grid, int row, int column, int role) {
+    QAbstractItemModel* model = Grid(grid);
+    return model->data(model->index(row, column), role);
+  }
+  int TeamPageRequests() {
+    int count = 0;
+    for (const auto& target : site_.Targets()) count += target.find("/team/") != std::string::npos;
+    return count;
+  }
+
+  FixtureSite site_;
+  QStringList suggested_;
+  QString chosen_;
+};
+
+TEST_F(GoalsAndExportTest, AClickShowsTheModelInTheTotalHintTheMarkAndTheDetailLine) {
+  MainWindow& window = OpenSite();
+  window.FixLanguageChoice();
+  window.NextGrid1Rows() = {Row("A", "B"), Row("C", "D")};
+  window.NextGrid1CellClick(0, 0);
+
+  const QString line = QStringLiteral(
+      "Expected goals 2,00 · Over 2,5: 32 % (market 46 %, margin 3,2 %) · edge over −32,1 %, "
+      "under +21,8 %");
+  ASSERT_TRUE(window.NextGrid1Rows()[0].goals_model);
+  EXPECT_EQ(Cell("NextGrid1", 0, 5, Qt::ToolTipRole).toString(), line);
+  EXPECT_EQ(Caption("goals_line"), line);
+  EXPECT_EQ(TeamPageRequests(), 2) << "the model asks for nothing of its own";
+
+  // Under pays for its chance: bold on pale blue; over does not.
+  EXPECT_EQ(Cell("NextGrid1", 0, 6, Qt::BackgroundRole).value<QColor>(), EdgeMarkBackground());
+  EXPECT_TRUE(Cell("NextGrid1", 0, 6, Qt::FontRole).value<QFont>().bold());
+  EXPECT_FALSE(Cell("NextGrid1", 0, 7, Qt::BackgroundRole).isValid());
+  EXPECT_FALSE(Cell("NextGrid1", 0, 7, Qt::FontRole).isValid());
+  // The cells' texts stay those of the page.
+  EXPECT_EQ(Cell("NextGrid1", 0, 5, Qt::DisplayRole).toString(), "2.5");
+  EXPECT_EQ(Cell("NextGrid1", 0, 6, Qt::DisplayRole).toString(), "1.80");
+  EXPECT_EQ(Grid("NextGrid1")->headerData(6, Qt::Horizontal, Qt::ToolTipRole).toString(),
+            EdgeMarkHint(HintLanguage::kEnglish));
+  EXPECT_EQ(Grid("NextGrid1")->headerData(7, Qt::Horizontal, Qt::ToolTipRole).toString(),
+            EdgeMarkHint(HintLanguage::kEnglish));
+
+  // Teams without pages: no model, no hint, no mark, an empty line.
+  window.NextGrid1CellClick(0, 1);
+  EXPECT_FALSE(window.NextGrid1Rows()[1].goals_model);
+  EXPECT_FALSE(Cell("NextGrid1", 1, 5, Qt::ToolTipRole).isValid());
+  EXPECT_FALSE(Cell("NextGrid1", 1, 6, Qt::BackgroundRole).isValid());
+  EXPECT_EQ(Caption("goals_line"), "");
+  EXPECT_TRUE(errors_.isEmpty());
+}
+
+TEST_F(GoalsAndExportTest, RussianHintsAndGoTotalAllModelsEveryRow) {
+  MainWindow& window = OpenSite();
+  window.RClick();
+  window.FixLanguageChoice();
+  window.NextGrid2Rows() = {Row("C", "D"), Row("A", "B")};
+  Control<QAction>("GoTotalAll2")->trigger();
+
+  EXPECT_FALSE(window.NextGrid2Rows()[0].goals_model);
+  ASSERT_TRUE(window.NextGrid2Rows()[1].goals_model);
+  const QString line = QStringLiteral(
+      "Ожидаемые голы 2,00 · Больше 2,5: 32 % (рынок 46 %, маржа 3,2 %) · перевес: больше "
+      "−32,1 %, меньше +21,8 %");
+  EXPECT_EQ(Cell("NextGrid2", 1, 5, Qt::ToolTipRole).toString(), line);
+  EXPECT_EQ(Caption("goals_line"), line);
+  EXPECT_EQ(Grid("NextGrid2")->headerData(6, Qt::Horizontal, Qt::ToolTipRole).toString(),
+            EdgeMarkHint(HintLanguage::kRussian));
+  EXPECT_EQ(TeamPageRequests(), 2);
+}
+
+TEST_F(GoalsAndExportTest, TheItemComesAfterTheOthersInBothMenusAndLanguages) {
+  MainWindow& window = OpenSite();
+  const auto names = [this](const char* menu) {
+    QStringList out;
+    for (QAction* action : Control<QMenu>(menu)->actions()) out << action->objectName();
+    return out;
+  };
+  EXPECT_EQ(names("spSkinPopupMenu1"), QStringList({"Save1", "GoTotalAll1", "ExportCsv1", "StartAgain1"}));
+  EXPECT_EQ(names("spSkinPopupMenu2"), QStringList({"SAVE2", "GoTotalAll2", "ExportCsv2", "StartAgain2"}));
+  EXPECT_EQ(Control<QAction>("ExportCsv1")->text(), "Export CSV…");
+  window.RClick();
+  EXPECT_EQ(Control<QAction>("ExportCsv1")->text(), "Экспорт CSV…");
+  EXPECT_EQ(Control<QAction>("ExportCsv2")->text(), "Экспорт CSV…");
+}
+
+TEST_F(GoalsAndExportTest, ExportWritesTheTableAsItStandsWhereTheUserChose) {
+  MainWindow& window = OpenSite();
+  window.FixLanguageChoice();
+  window.NextGrid1Rows() = {Row("A", "B"), Row("C", "D")};
+  window.NextGrid1CellClick(0, 0);
+  Control<QTableView>("NextGrid1")->model()->sort(3, Qt::DescendingOrder);
+
+  // Cancelled: nothing written.
+  Control<QAction>("ExportCsv1")->trigger();
+  ASSERT_EQ(suggested_.size(), 1);
+  EXPECT_EQ(suggested_[0],
+            QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                .filePath("kavero-" + QDate::currentDate().toString("yyyy-MM-dd") + ".csv"));
+
+  const std::filesystem::path file = folder_ / "export.csv";
+  chosen_ = QString::fromStdString(file.string());
+  Control<QAction>("ExportCsv1")->trigger();
+  EXPECT_TRUE(errors_.isEmpty());
+  const std::string header =
+      "\xEF\xBB\xBF"
+      "Championship;Date;Time;Home;Away;Total;Under;Over;Step1;Step2;Statistics read;"
+      "Expected goals;Over % (model);Under % (model);Over % (market);Under % (market);"
+      "Margin %;Edge over %;Edge under %\r\n";
+  EXPECT_EQ(ReadFile(file),
+            header + "Англия;28.12.2026;19:00;C;D;2,5;1,80;2,10;0;0;0;;;;;;;;\r\n" +
+                "Англия;28.12.2026;19:00;A;B;2,5;1,80;2,10;0;0;1;2,00;32,3;67,7;46,2;53,8;3,17;"
+                "-32,1;21,8\r\n");
+
+  // A file that cannot be written: the error names it, the earlier file stays.
+  chosen_ = QString::fromStdString((folder_ / "no-such-folder" / "export.csv").string());
+  const std::string before = ReadFile(file);
+  Control<QAction>("ExportCsv1")->trigger();
+  ASSERT_EQ(errors_.size(), 1);
+  EXPECT_TRUE(errors_[0].startsWith("Cannot create file \"" + chosen_ + "\". "))
+      << errors_[0].toStdString();
+  EXPECT_EQ(ReadFile(file), before);
+}
+
+TEST_F(GoalsAndExportTest, APointSeparatorExportsCommasAndTheFilteredTable) {
+  MainWindow& window = OpenSite('.');
+  window.NextGrid2Rows() = {Row("A", "B")};
+  window.NextGrid2CellClick(0, 0);
+  const std::filesystem::path file = folder_ / "day.csv";
+  chosen_ = QString::fromStdString(file.string());
+  Control<QAction>("ExportCsv2")->trigger();
+  const std::string csv = ReadFile(file);
+  EXPECT_NE(csv.find("\r\nАнглия,28.12.2026,19:00,A,B,2.5,1.80,2.10,0,0,1,2.00,32.3,67.7,46.2,"
+                     "53.8,3.17,-32.1,21.8\r\n"),
+            std::string::npos)
+      << csv;
+}
+
+}  // namespace
+}  // namespace kavero::app::testing
