@@ -48,6 +48,11 @@ void MatchTableModel::SetHeader(int column, const QString& text) {
   emit headerDataChanged(Qt::Horizontal, column, column);
 }
 
+void MatchTableModel::SetHeaderHint(int column, const QString& text) {
+  header_hints_.at(column) = text;
+  emit headerDataChanged(Qt::Horizontal, column, column);
+}
+
 void MatchTableModel::Refresh() {
   const int now = static_cast<int>(rows_.size());
   if (now > shown_rows_) {
@@ -126,6 +131,7 @@ QVariant MatchTableModel::data(const QModelIndex& index, int role) const {
 QVariant MatchTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount) return {};
   if (role == Qt::DisplayRole) return headers_[section];
+  if (role == Qt::ToolTipRole) return header_hints_[section];
   if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
   return {};
 }

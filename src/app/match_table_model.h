@@ -22,6 +22,7 @@ class MatchTableModel : public QAbstractTableModel {
                   char decimal_separator, bool bold_total, QObject* parent = nullptr);
 
   void SetHeader(int column, const QString& text);
+  void SetHeaderHint(int column, const QString& text);
   // Brings the views up to date with the rows as they now stand.
   void Refresh();
 
@@ -42,6 +43,7 @@ class MatchTableModel : public QAbstractTableModel {
   char decimal_separator_;
   bool bold_total_;
   std::array<QString, kColumnCount> headers_;
+  std::array<QString, kColumnCount> header_hints_;
   int shown_rows_ = 0;  // the row count the views know of
 };
 
