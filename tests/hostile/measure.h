@@ -24,6 +24,11 @@ inline double TimeBound(std::chrono::duration<double> ends_within) {
   return 2 * Seconds(ends_within) + 5;
 }
 
+// Work that no time-out ends, only its size: a few seconds on an idle machine.
+// A bound many times that holds on a loaded machine and still tells work that
+// grows with the size from work that grows with its square (hours here).
+inline constexpr double kSizeBoundSeconds = 60;
+
 struct Measured {
   double seconds = 0;
   double peak_growth_mib = 0;  // peak resident memory over what was resident before
