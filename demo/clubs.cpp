@@ -214,7 +214,7 @@ const std::vector<ChampionshipData>& ChampionshipTable() {
         {"Родина", "Rodina Moscow"},
         {"Алания", "Alania"},
         {"КАМАЗ", "KAMAZ"}}},
-      {"Нидерланды. Эредивизи",
+      {"Голландия. Эредивизи",
        "Netherlands. Eredivisie",
        1.15,
        {{"Аякс", "Ajax"},

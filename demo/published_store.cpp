@@ -12,8 +12,11 @@ namespace {
 
 constexpr std::size_t kMaxDateLength = 32;
 
-bool IsAsciiAlnum(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+// ASCII letters and digits, and every byte from 0x80 up: the letters of other
+// scripts, whatever their code page ("г." ends a Bulgarian short date).
+bool IsLetterOrDigit(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+         static_cast<unsigned char>(c) >= 0x80;
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -29,10 +32,10 @@ bool WriteAll(int fd, std::string_view bytes) {
 }  // namespace
 
 bool IsValidDateText(std::string_view date) {
-  if (date.empty() || date.size() > kMaxDateLength || !IsAsciiAlnum(date.front())) return false;
+  if (date.empty() || date.size() > kMaxDateLength || !IsLetterOrDigit(date.front())) return false;
   if (date.find("..") != std::string_view::npos) return false;
   for (char c : date) {
-    if (!IsAsciiAlnum(c) && c != '.' && c != '-' && c != '/' && c != ' ') return false;
+    if (!IsLetterOrDigit(c) && c != '.' && c != '-' && c != '/' && c != ' ') return false;
   }
   return true;
 }
@@ -44,6 +47,12 @@ std::string StoredFileName(std::string_view date) {
       name += "_s";
     } else if (c == ' ') {
       name += "_b";
+    } else if (static_cast<unsigned char>(c) >= 0x80) {
+      static constexpr char kHex[] = "0123456789abcdef";
+      const auto byte = static_cast<unsigned char>(c);
+      name += "_x";
+      name += kHex[byte >> 4];
+      name += kHex[byte & 0x0F];
     } else {
       name += c;
     }

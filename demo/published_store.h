@@ -9,12 +9,14 @@
 namespace kavero::demo {
 
 // A date text as the user's short date format writes it ("10.12.2026",
-// "2026-12-10", "12/10/26"): 1 to 32 bytes of ASCII letters, digits, ".", "-",
-// "/" and space, beginning with a letter or digit, never holding "..".
+// "2026-12-10", "12/10/26", "2026. 03. 05.", "5.03.26 г."): 1 to 32 bytes of
+// letters of any script (every byte from 0x80 up counts as one), digits, ".",
+// "-", "/" and space, beginning with a letter or digit, never holding "..".
 bool IsValidDateText(std::string_view date);
 
-// The file name of a valid date's table: "/" becomes "_s" and a space "_b",
-// so the name stays one plain name inside the storage folder.
+// The file name of a valid date's table: "/" becomes "_s", a space "_b" and a
+// byte from 0x80 up "_x" and its two hexadecimal digits, so the name stays one
+// plain ASCII name inside the storage folder.
 std::string StoredFileName(std::string_view date);
 
 enum class PublishOutcome { Stored, AlreadyPublished, InvalidDate, StorageFailed };

@@ -25,6 +25,11 @@ struct Captions {
   QString go_total_all1;                   // GoTotalAll1
   QString export_csv;                      // ExportCsv1, ExportCsv2
   HintLanguage hint_language;              // the goals model's hints
+  // Hints of the column headers, by column, in the interface language.
+  std::array<QString, 11> match_hints;   // NextGrid1, NextGrid2
+  std::array<QString, 3> history_hints;  // SG1, SG2, SG3
+  std::array<QString, 8> tur_hints;      // TUR
+  std::array<QString, 8> totals_hints;   // TOT_COM
 };
 
 const Captions& LayoutCaptions();

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -20,6 +21,8 @@
 #include "app/background_get.h"
 #include "app/captions.h"
 #include "app/flag_pictures.h"
+#include "app/header_sort.h"
+#include "app/history_grid.h"
 #include "app/match_table_model.h"
 #include "app/regional.h"
 #include "app/start_pictures.h"
@@ -54,6 +57,7 @@ void FillHistory(QTableWidget* grid, const HistoryTable& rows) {
     grid->setItem(i, 1, TextItem(rows[i].match, Qt::AlignLeft));
     grid->setItem(i, 2, TextItem(rows[i].score));
   }
+  FitHistoryGrid(grid);
 }
 
 }  // namespace
@@ -262,6 +266,7 @@ void MainWindow::spSkinXFormButton3Click() {
   NextGrid1->hide();
   next_grid2_rows_ = RowsOfDate(next_grid1_rows_, chosen);
   next_grid2_model_->Refresh();
+  ForgetHeaderSort(NextGrid2->horizontalHeader());
   kol->setText(QString::number(next_grid2_rows_.size()));
 }
 
@@ -301,6 +306,10 @@ void MainWindow::SAVE2Click() {
 }
 
 void MainWindow::ShowMatchStats(const MatchStats& stats) {
+  // Every detail table is rebuilt in page order.
+  for (QTableWidget* grid : {SG1, SG2, SG3, TUR, TOT_COM}) {
+    ForgetHeaderSort(grid->horizontalHeader());
+  }
   FillHistory(SG1, stats.sg1);
   FillHistory(SG2, stats.sg2);
   FillHistory(SG3, stats.sg3);

@@ -17,11 +17,13 @@
 #include "app/captions.h"
 #include "app/flag_delegate.h"
 #include "app/header_sort.h"
+#include "app/history_grid.h"
 #include "app/main_window.h"
+#include "app/marked_cell_delegate.h"
 #include "app/match_table_model.h"
 #include "app/start_pictures.h"
-#include "line/cp1251_literal.h"
 #include "app/widget_text.h"
+#include "line/cp1251_literal.h"
 #include "line/text.h"
 
 namespace kavero::app {
@@ -39,11 +41,10 @@ Widget* Make(QWidget* parent, const char* name) {
   return widget;
 }
 
-// A control whose layout size is "fits its text": sized to it and placed, moved
-// left when a longer caption would run under the control at `room_right`.
-void PlaceFitting(QWidget* widget, int left, int top, int room_right) {
+// A control whose layout size is "fits its text": sized to it at its own place.
+void PlaceFitting(QWidget* widget, int left, int top) {
   widget->adjustSize();
-  widget->move(std::max(0, std::min(left, room_right - widget->width())), top);
+  widget->move(left, top);
 }
 
 QLabel* MakeFramedValue(QWidget* parent, const char* name, QRect place) {
@@ -74,6 +75,7 @@ QFont BoldFont(QFont font) {
 }
 
 void StyleGrid(QTableView* grid) {
+  grid->setItemDelegate(new MarkedCellDelegate(grid));
   grid->setSelectionBehavior(QAbstractItemView::SelectRows);
   grid->setSelectionMode(QAbstractItemView::SingleSelection);
   grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -107,6 +109,13 @@ QTableWidget* MakeDetailGrid(QWidget* parent, const char* name, QRect place,
   return grid;
 }
 
+template <std::size_t kColumns>
+void SetHeaderHints(QTableWidget* grid, const std::array<QString, kColumns>& hints) {
+  for (int column = 0; column < static_cast<int>(kColumns); ++column) {
+    grid->horizontalHeaderItem(column)->setToolTip(hints[column]);
+  }
+}
+
 }  // namespace
 
 void MainWindow::BuildLayout() {
@@ -127,7 +136,7 @@ void MainWindow::BuildLayout() {
 void MainWindow::BuildStartControls() {
   spSkinStdLabel3 = Make<QLabel>(this, "spSkinStdLabel3");
   spSkinStdLabel3->setText(QStringLiteral("Language / Язык:"));
-  PlaceFitting(spSkinStdLabel3, 168, 104, 696);
+  spSkinStdLabel3->setGeometry(168, 104, 90, 13);
 
   E = Make<QPushButton>(this, "E");
   E->setGeometry(136, 120, 81, 33);
@@ -163,7 +172,8 @@ void MainWindow::BuildStartControls() {
                                 .arg(home_page.toHtmlEscaped(), home_page.toHtmlEscaped()));
   spSkinLinkLabel1->setOpenExternalLinks(false);
   spSkinLinkLabel1->setCursor(Qt::PointingHandCursor);
-  PlaceFitting(spSkinLinkLabel1, 488, 240, 636);
+  spSkinLinkLabel1->setGeometry(488, 240, 83, 14);
+  spSkinLinkLabel1->setToolTip(home_page);  // the whole address, where the label cuts it
 
   spSkinShadowLabel3 = Make<QLabel>(pan1, "spSkinShadowLabel3");
   spSkinShadowLabel3->setFont(BoldFont(PanelFont()));
@@ -259,9 +269,12 @@ void MainWindow::BuildMatchGrids() {
 
 void MainWindow::BuildDetailGrids() {
   const QStringList history = {QString(), QString(), QString()};  // captions set by language
-  SG1 = MakeDetailGrid(pan2, "SG1", QRect(600, 40, 305, 106), history, {61, 186, 55});
-  SG2 = MakeDetailGrid(pan2, "SG2", QRect(600, 161, 305, 106), history, {61, 186, 55});
-  SG3 = MakeDetailGrid(pan2, "SG3", QRect(600, 272, 307, 192), history, {61, 186, 57});
+  SG1 = MakeDetailGrid(pan2, "SG1", QRect(600, 40, 305, 106), history,
+                       {kHistoryDateWidth, kHistoryMatchWidth, 55});
+  SG2 = MakeDetailGrid(pan2, "SG2", QRect(600, 161, 305, 106), history,
+                       {kHistoryDateWidth, kHistoryMatchWidth, 55});
+  SG3 = MakeDetailGrid(pan2, "SG3", QRect(600, 272, 307, 192), history,
+                       {kHistoryDateWidth, kHistoryMatchWidth, 57});
 
   const QFont small_header = ArialOfHeight(12);
   TUR = MakeDetailGrid(
@@ -309,27 +322,34 @@ void MainWindow::BuildMenus() {
 
 void MainWindow::ApplyCaptions(const Captions& captions) {
   spSkinShadowLabel3->setText(captions.free_ware);
-  PlaceFitting(spSkinShadowLabel3, 544, 216, 636);
+  PlaceFitting(spSkinShadowLabel3, 544, 216);
   spSkinXFormButton2->setText(captions.help);
   for (int column = 1; column < MatchTableModel::kColumnCount; ++column) {
     if (column == MatchTableModel::kUrlColumn) continue;
     next_grid1_model_->SetHeader(column, captions.match_headers[column]);
     next_grid2_model_->SetHeader(column, captions.match_headers[column]);
   }
+  for (int column = 0; column < MatchTableModel::kColumnCount; ++column) {
+    next_grid1_model_->SetHeaderHint(column, captions.match_hints[column]);
+    next_grid2_model_->SetHeaderHint(column, captions.match_hints[column]);
+  }
   for (QTableWidget* grid : {SG1, SG2, SG3}) {
     grid->setHorizontalHeaderLabels(
         {captions.history_headers.begin(), captions.history_headers.end()});
+    SetHeaderHints(grid, captions.history_hints);
   }
+  SetHeaderHints(TUR, captions.tur_hints);
+  SetHeaderHints(TOT_COM, captions.totals_hints);
   spSkinStdLabel1->setText(captions.date_label);
-  PlaceFitting(spSkinStdLabel1, 16, 16, 46);
+  PlaceFitting(spSkinStdLabel1, 16, 16);
   spSkinShadowLabel1->setText(captions.step1_label);
-  PlaceFitting(spSkinShadowLabel1, 608, 8, 661);
+  PlaceFitting(spSkinShadowLabel1, 608, 8);
   spSkinShadowLabel2->setText(captions.step2_label);
-  PlaceFitting(spSkinShadowLabel2, 768, 8, 821);
+  PlaceFitting(spSkinShadowLabel2, 768, 8);
   ch->setText(captions.without_totals);
   ch->resize(std::max(249, ch->sizeHint().width()), 25);
   spSkinStdLabel2->setText(captions.found_label);
-  PlaceFitting(spSkinStdLabel2, 474, 20, 525);
+  PlaceFitting(spSkinStdLabel2, 474, 20);
   spSkinXFormButton1->setText(captions.start);
   SAVE2->setText(captions.save2);
   GoTotalAll2->setText(captions.go_total_all2);

@@ -55,6 +55,11 @@ void MatchTableModel::SetHintLanguage(HintLanguage language) {
   emit headerDataChanged(Qt::Horizontal, 0, kColumnCount - 1);
 }
 
+void MatchTableModel::SetHeaderHint(int column, const QString& text) {
+  header_hints_.at(column) = text;
+  emit headerDataChanged(Qt::Horizontal, column, column);
+}
+
 void MatchTableModel::Refresh() {
   const int now = static_cast<int>(rows_.size());
   if (now > shown_rows_) {
@@ -146,8 +151,11 @@ QVariant MatchTableModel::data(const QModelIndex& index, int role) const {
 QVariant MatchTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount) return {};
   if (role == Qt::DisplayRole) return headers_[section];
-  if (role == Qt::ToolTipRole && (section == kUnderColumn || section == kOverColumn)) {
-    return EdgeMarkHint(hint_language_);
+  if (role == Qt::ToolTipRole) {
+    if (section == kUnderColumn || section == kOverColumn) {
+      return header_hints_[section] + QLatin1Char('\n') + EdgeMarkHint(hint_language_);
+    }
+    return header_hints_[section];
   }
   if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
   return {};

@@ -28,6 +28,7 @@ class MatchTableModel : public QAbstractTableModel {
   void SetProblemText(std::function<QString(const PageProblem&)> text);
   // The language of the goals model's hints.
   void SetHintLanguage(HintLanguage language);
+  void SetHeaderHint(int column, const QString& text);
   // Brings the views up to date with the rows as they now stand.
   void Refresh();
 
@@ -48,6 +49,7 @@ class MatchTableModel : public QAbstractTableModel {
   char decimal_separator_;
   bool bold_total_;
   std::array<QString, kColumnCount> headers_;
+  std::array<QString, kColumnCount> header_hints_;
   int shown_rows_ = 0;  // the row count the views know of
   std::function<QString(const PageProblem&)> problem_text_;
   HintLanguage hint_language_ = HintLanguage::kEnglish;

@@ -1,6 +1,7 @@
 #include "results/replace_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -53,6 +54,16 @@ void RewriteInPlace(const std::string& path, std::string_view contents) {
   if (error != 0) ThrowCannotCreate(path, error);
 }
 
+// 0 when the file may be opened for writing, else the error that says why not.
+// A file without any write permission bit is write-protected for every user,
+// also for one whom the system lets past the bits.
+int WriteProtection(const std::string& path) {
+  if (access(path.c_str(), W_OK) != 0) return errno;
+  struct stat status {};
+  if (stat(path.c_str(), &status) == 0 && (status.st_mode & 0222) == 0) return EACCES;
+  return 0;
+}
+
 }  // namespace
 
 void ReplaceFile(const std::string& path, std::string_view contents) {
@@ -60,11 +71,19 @@ void ReplaceFile(const std::string& path, std::string_view contents) {
   std::error_code resolve_error;
   const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, resolve_error);
   const std::string target = resolve_error ? path : resolved.string();
+  // A file already there is replaced only where it could be rewritten, and
+  // its replacement keeps its permission bits.
+  struct stat existing {};
+  const bool exists = stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
+  if (exists) {
+    if (const int protection = WriteProtection(target)) ThrowCannotCreate(path, protection);
+  }
   std::string sibling;
   const int fd = CreateSibling(target, sibling);
   if (fd < 0) return RewriteInPlace(path, contents);
   int error = 0;
-  if (!WriteAll(fd, contents) || fsync(fd) != 0) error = errno;
+  if (exists && fchmod(fd, existing.st_mode & 07777) != 0) error = errno;
+  if (error == 0 && (!WriteAll(fd, contents) || fsync(fd) != 0)) error = errno;
   if (close(fd) != 0 && error == 0) error = errno;
   if (error == 0 && rename(sibling.c_str(), target.c_str()) != 0) error = errno;
   if (error == 0) return;

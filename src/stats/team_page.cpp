@@ -1,6 +1,7 @@
 #include "stats/team_page.h"
 
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -88,13 +89,18 @@ void ReadMatchRecords(std::string_view area, std::vector<std::string>& lines) {
   }
 }
 
-// An optionally signed decimal integer; -1 for any other text, or one out of range.
+// An optionally signed decimal integer that fits 32 bits; -1 for any other text.
 std::int64_t SignedValue(std::string_view text) {
   const bool negative = !text.empty() && text.front() == '-';
   if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
-  const int magnitude = DigitsToInt(text);
-  if (magnitude < 0) return -1;
-  return negative ? -magnitude : magnitude;
+  if (text.empty() || text.front() < '0' || text.front() > '9') return -1;
+  std::int32_t value = 0;
+  // The sign goes with the digits: "-2147483648" fits, its magnitude alone does not.
+  const char* first = negative ? text.data() - 1 : text.data();
+  const char* last = text.data() + text.size();
+  const auto [end, error] = std::from_chars(first, last, value);
+  if (error != std::errc() || end != last) return -1;
+  return value;
 }
 
 }  // namespace

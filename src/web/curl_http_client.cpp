@@ -30,6 +30,10 @@ CurlHttpClient::CurlHttpClient(const HttpLimits& limits)
 }
 
 FetchResult CurlHttpClient::Get(const std::string& address) {
+  // One connection at a time: the kept one is closed before another host's opens.
+  Endpoint endpoint = EndpointOf(address);
+  if (connected_to_ && *connected_to_ != endpoint) Disconnect();
+  connected_to_ = std::move(endpoint);
   PrepareGet(handle_.get(), address, get_headers_.get());
   return Perform();
 }
@@ -38,6 +42,7 @@ FetchResult CurlHttpClient::PostForm(const std::string& address,
                                      const std::vector<std::string>& fields) {
   const std::string body = BuildFormBody(fields);
   Disconnect();
+  connected_to_ = EndpointOf(address);
   PreparePost(handle_.get(), address, body, post_headers_.get());
   return Perform();
 }
@@ -46,6 +51,7 @@ void CurlHttpClient::Disconnect() {
   // The connection lives in the handle and the cookies in the share, so a new
   // handle closes the one without losing the other.
   handle_ = NewEasyHandle();
+  connected_to_.reset();
   ConfigureEasyHandle(handle_.get(), limits_);
   if (share_) curl_easy_setopt(handle_.get(), CURLOPT_SHARE, share_.get());
 }

@@ -4,6 +4,7 @@
 #include <curl/curl.h>
 
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,8 @@ class CurlHttpClient : public HttpClient {
   EasyHandle handle_;
   HeaderList get_headers_;
   HeaderList post_headers_;
+  // Where the kept connection, if any, goes.
+  std::optional<Endpoint> connected_to_;
 };
 
 }  // namespace kavero

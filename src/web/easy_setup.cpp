@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <memory>
+#include <utility>
 
 #include "web/request_address.h"
 
@@ -48,27 +50,44 @@ HeaderList PostHeaders() {
       {"Accept: text/html, */*", "Content-Type: application/x-www-form-urlencoded", "Expect:"});
 }
 
-namespace {
+Endpoint EndpointOf(const std::string& address) {
+  const RequestAddress parts = SplitRequestAddress(address);
+  const std::string origin = parts.url.substr(0, parts.url.size() - parts.target.size());
+  const std::unique_ptr<CURLU, decltype(&curl_url_cleanup)> url(curl_url(), &curl_url_cleanup);
+  if (!url ||
+      curl_url_set(url.get(), CURLUPART_URL, origin.c_str(), CURLU_GUESS_SCHEME) != CURLUE_OK) {
+    return {};
+  }
+  Endpoint endpoint;
+  for (auto [part, field] :
+       {std::pair{CURLUPART_SCHEME, &endpoint.scheme}, std::pair{CURLUPART_HOST, &endpoint.host},
+        std::pair{CURLUPART_PORT, &endpoint.port}}) {
+    char* text = nullptr;
+    if (curl_url_get(url.get(), part, &text, CURLU_DEFAULT_PORT) != CURLUE_OK) return {};
+    *field = text;
+    curl_free(text);
+  }
+  return endpoint;
+}
 
 // libcurl would percent-encode some bytes of the path itself, so the target
 // goes on the request line on its own; the URL still decides connection and cookies.
-void SetAddress(CURL* handle, const std::string& address) {
+void SetRequestAddress(CURL* handle, const std::string& address, bool through_proxy) {
   const RequestAddress parts = SplitRequestAddress(address);
   curl_easy_setopt(handle, CURLOPT_URL, parts.url.c_str());
-  curl_easy_setopt(handle, CURLOPT_REQUEST_TARGET, parts.target.c_str());
+  curl_easy_setopt(handle, CURLOPT_REQUEST_TARGET,
+                   through_proxy ? parts.url.c_str() : parts.target.c_str());
 }
 
-}  // namespace
-
 void PrepareGet(CURL* handle, const std::string& address, curl_slist* headers) {
-  SetAddress(handle, address);
+  SetRequestAddress(handle, address);
   curl_easy_setopt(handle, CURLOPT_HTTPGET, 1L);
   curl_easy_setopt(handle, CURLOPT_HTTPHEADER, headers);
 }
 
 void PreparePost(CURL* handle, const std::string& address, const std::string& body,
                  curl_slist* headers) {
-  SetAddress(handle, address);
+  SetRequestAddress(handle, address);
   curl_easy_setopt(handle, CURLOPT_POST, 1L);
   curl_easy_setopt(handle, CURLOPT_POSTFIELDS, body.c_str());
   curl_easy_setopt(handle, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body.size()));

@@ -30,6 +30,21 @@ void ConfigureEasyHandle(CURL* handle, const HttpLimits& limits);
 HeaderList GetHeaders();
 HeaderList PostHeaders();
 
+// Scheme, host and port that libcurl connects to for `address` (port 80 when
+// it names none); all empty when libcurl cannot read them.
+struct Endpoint {
+  std::string scheme;
+  std::string host;
+  std::string port;
+  bool operator==(const Endpoint&) const = default;
+};
+Endpoint EndpointOf(const std::string& address);
+
+// Points a handle at `address`: the request target travels exactly as
+// SplitRequestAddress makes it, whatever else the transfer is; through a proxy
+// (`through_proxy`), after the scheme and authority as the address gives them.
+void SetRequestAddress(CURL* handle, const std::string& address, bool through_proxy = false);
+
 // Turns a configured handle into a GET or a POST of `address`. The request
 // target travels exactly as written. `body` must outlive the transfer.
 void PrepareGet(CURL* handle, const std::string& address, curl_slist* headers);

@@ -23,12 +23,25 @@ std::string EscapeLineBreakers(std::string_view target) {
   return escaped;
 }
 
+// Where the authority begins: after "scheme://" when the address opens with a
+// scheme of its own, else at once ("://" further on, in a query, is no scheme).
+std::size_t AuthorityStart(std::string_view address) {
+  const auto scheme_end = address.find("://");
+  if (scheme_end == std::string_view::npos || scheme_end == 0) return 0;
+  const auto is_alpha = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+  const auto scheme = address.substr(0, scheme_end);
+  if (!is_alpha(scheme.front())) return 0;
+  for (const char c : scheme) {
+    if (!is_alpha(c) && !(c >= '0' && c <= '9') && c != '+' && c != '-' && c != '.') return 0;
+  }
+  return scheme_end + 3;
+}
+
 }  // namespace
 
 RequestAddress SplitRequestAddress(std::string_view address) {
   address = address.substr(0, address.find('#'));
-  const auto scheme_end = address.find("://");
-  const auto authority_start = scheme_end == std::string_view::npos ? 0 : scheme_end + 3;
+  const auto authority_start = AuthorityStart(address);
   const auto target_start = std::min(address.find_first_of("/?", authority_start), address.size());
 
   RequestAddress parts;

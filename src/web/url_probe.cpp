@@ -6,7 +6,9 @@
 #include <string_view>
 
 #include "web/curl_handles.h"
+#include "web/easy_setup.h"
 #include "web/header_lines.h"
+#include "web/system_proxy.h"
 
 namespace kavero {
 
@@ -50,17 +52,22 @@ struct StatusReader {
 }  // namespace
 
 bool UrlResponds(const std::string& address, const ProbeLimits& limits) {
-  const std::string target = WithHttpPrefix(address);
+  const std::string prefixed = WithHttpPrefix(address);
   // "http://" met only further on leaves an address without a scheme: it cannot be
   // opened, and libcurl must not guess one.
-  if (!AsciiLower(target).starts_with("http://")) return false;
+  if (!AsciiLower(prefixed).starts_with("http://")) return false;
   const auto handle = NewEasyHandle();
   if (!handle) return false;
   const HeaderList headers(
       curl_slist_append(curl_slist_append(nullptr, "Cache-Control: no-cache"), "Pragma: no-cache"));
   StatusReader reader;
   CURL* h = handle.get();
-  curl_easy_setopt(h, CURLOPT_URL, target.c_str());
+  // The system's proxy is chosen here, so that the request line suits it; the
+  // target is the one the client's GET of the address sends.
+  const std::string proxy = SystemProxyFor(EndpointOf(prefixed).host);
+  curl_easy_setopt(h, CURLOPT_PROXY, proxy.c_str());
+  curl_easy_setopt(h, CURLOPT_NOPROXY, "");
+  SetRequestAddress(h, prefixed, !proxy.empty());
   curl_easy_setopt(h, CURLOPT_USERAGENT, "InetURL:/1.0");
   curl_easy_setopt(h, CURLOPT_HTTPHEADER, headers.get());
   curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http");

@@ -1,7 +1,14 @@
 // The detail grids of one match as ShowMatchStats fills them.
+#include <QAbstractButton>
+#include <QFontMetrics>
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 
+#include <map>
+
+#include "header_click.h"
 #include "window_fixture.h"
 
 namespace kavero::app::testing {
@@ -54,9 +61,136 @@ TEST_F(WindowTest, TotalsSortAsNumbers) {
   stats.totals[2].numbers[0] = 100;
   window.ShowMatchStats(stats);
   auto* totals = Control<QTableWidget>("TOT_COM");
-  emit totals->horizontalHeader()->sectionClicked(1);
+  ClickHeader(totals, 1);
   EXPECT_EQ(totals->item(0, 1)->text(), "9");
   EXPECT_EQ(totals->item(2, 1)->text(), "100");
+}
+
+// The results screen of a window, shown as after a run.
+class DetailGridsTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    Open(Config("http://127.0.0.1:1/"));
+    Control("pan1")->hide();
+    Control("pan2")->show();
+    window_->show();
+  }
+  static QStringList Column(QTableWidget* grid, int column) {
+    QStringList texts;
+    for (int row = 0; row < grid->rowCount(); ++row) texts << grid->item(row, column)->text();
+    return texts;
+  }
+};
+
+TEST_F(DetailGridsTest, HistoryHeadersSortBothWaysAndLoseTheirArrowWithTheNextMatch) {
+  MatchStats stats;
+  const HistoryTable rows = {{"01.12.25", "B - X", "2:1 (1:0)"},
+                             {"24.11.25", "A - Y", "0:0 (0:0)"},
+                             {"17.11.25", "C - Z", "1:3 (0:1)"}};
+  stats.sg1 = stats.sg2 = stats.sg3 = rows;
+  window_->ShowMatchStats(stats);
+  for (const char* name : {"SG1", "SG2", "SG3"}) {
+    SCOPED_TRACE(name);
+    auto* grid = Control<QTableWidget>(name);
+    ClickHeader(grid, 1);
+    EXPECT_EQ(Column(grid, 1), (QStringList{"A - Y", "B - X", "C - Z"}));
+    ClickHeader(grid, 1);
+    EXPECT_EQ(Column(grid, 1), (QStringList{"C - Z", "B - X", "A - Y"}));
+    ClickHeader(grid, 0);
+    EXPECT_EQ(Column(grid, 0), (QStringList{"01.12.25", "17.11.25", "24.11.25"}));
+    EXPECT_TRUE(grid->horizontalHeader()->isSortIndicatorShown());
+  }
+
+  // The next match's rows come in page order, under no arrow.
+  window_->ShowMatchStats(stats);
+  for (const char* name : {"SG1", "SG2", "SG3", "TUR", "TOT_COM"}) {
+    SCOPED_TRACE(name);
+    auto* grid = Control<QTableWidget>(name);
+    EXPECT_FALSE(grid->horizontalHeader()->isSortIndicatorShown());
+  }
+  auto* sg1 = Control<QTableWidget>("SG1");
+  EXPECT_EQ(Column(sg1, 1), (QStringList{"B - X", "A - Y", "C - Z"}));
+  ClickHeader(sg1, 0);
+  EXPECT_EQ(Column(sg1, 0), (QStringList{"01.12.25", "17.11.25", "24.11.25"}))
+      << "the next click ascends";
+}
+
+TEST_F(DetailGridsTest, EveryScoreCanBeReadWhenTheRowsNeedAScrollBar) {
+  const std::string long_names = "Borussia Moenchengladbach - Wolverhampton Wanderers";
+  for (int rows : {3, 12}) {
+    SCOPED_TRACE(rows);
+    MatchStats stats;
+    for (int i = 0; i < rows; ++i) stats.sg1.push_back({"01.12.25", "A - B", "2:1 (1:0)"});
+    stats.sg1.push_back({"02.12.25", long_names, "10:10 (10:10)"});
+    stats.sg2 = stats.sg3 = stats.sg1;
+    window_->ShowMatchStats(stats);
+    QCoreApplication::processEvents();
+
+    for (const char* name : {"SG1", "SG2", "SG3"}) {
+      SCOPED_TRACE(name);
+      auto* grid = Control<QTableWidget>(name);
+      QHeaderView* header = grid->horizontalHeader();
+      // "Score" ends inside what the scroll bar leaves of the table.
+      EXPECT_LE(header->sectionViewportPosition(2) + header->sectionSize(2),
+                grid->viewport()->width());
+      EXPECT_EQ(header->sectionSize(0), 61);
+      EXPECT_EQ(header->sectionSize(2), std::string_view(name) == "SG3" ? 57 : 55);
+      if (!grid->verticalScrollBar()->isVisible()) {
+        EXPECT_EQ(header->sectionSize(1), 186);
+      }
+      // A text cut by its column shows whole as the cell's hint, and only then.
+      const QFontMetrics metrics(grid->font());
+      const int margins =
+          2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1);
+      for (int row = 0; row < grid->rowCount(); ++row) {
+        for (int column = 0; column < 3; ++column) {
+          QTableWidgetItem* item = grid->item(row, column);
+          const bool fits =
+              metrics.horizontalAdvance(item->text()) + margins <= header->sectionSize(column);
+          EXPECT_EQ(item->toolTip(), fits ? QString() : item->text()) << row << ", " << column;
+        }
+      }
+      EXPECT_EQ(grid->item(rows, 1)->toolTip().toStdString(), long_names);
+      EXPECT_EQ(grid->item(0, 1)->toolTip(), QString());
+    }
+  }
+  EXPECT_TRUE(Control<QTableWidget>("SG1")->verticalScrollBar()->isVisible());
+}
+
+TEST_F(DetailGridsTest, EveryHeaderExplainsItsColumnInTheInterfaceLanguage) {
+  const auto hints = [this](const char* name) {
+    auto* grid = Control<QTableWidget>(name);
+    QStringList texts;
+    for (int column = 0; column < grid->columnCount(); ++column) {
+      texts << grid->model()->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString();
+    }
+    return texts;
+  };
+  const char* const grids[] = {"SG1", "SG2", "SG3", "TUR", "TOT_COM"};
+  std::map<std::string, QStringList> english;
+  for (const char* name : grids) {
+    english[name] = hints(name);
+    for (const QString& hint : english[name]) EXPECT_FALSE(hint.isEmpty()) << name;
+  }
+  EXPECT_EQ(english["TOT_COM"][1], "И: matches played");
+  EXPECT_TRUE(english["TOT_COM"][5].startsWith("0,5 %: share of matches with more than 0.5 goals"));
+  EXPECT_TRUE(english["TUR"][6].startsWith("З - П: "));
+
+  Control<QAbstractButton>("R")->click();
+  for (const char* name : grids) {
+    SCOPED_TRACE(name);
+    const QStringList russian = hints(name);
+    ASSERT_EQ(russian.size(), english[name].size());
+    for (int column = 0; column < russian.size(); ++column) {
+      EXPECT_FALSE(russian[column].isEmpty());
+      EXPECT_NE(russian[column], english[name][column]) << column;
+    }
+  }
+  EXPECT_EQ(hints("TOT_COM")[1], "И: сыграно матчей");
+  auto* totals = Control<QTableWidget>("TOT_COM");
+  EXPECT_EQ(totals->horizontalHeaderItem(1)->text(), "И") << "the headers stay";
+  EXPECT_EQ(Control<QTableWidget>("SG3")->horizontalHeaderItem(2)->text(), "Счет");
 }
 
 }  // namespace

@@ -95,10 +95,14 @@ TEST_F(GoalsAndExportTest, AClickShowsTheModelInTheTotalHintTheMarkAndTheDetailL
   // The cells' texts stay those of the page.
   EXPECT_EQ(Cell("NextGrid1", 0, 5, Qt::DisplayRole).toString(), "2.5");
   EXPECT_EQ(Cell("NextGrid1", 0, 6, Qt::DisplayRole).toString(), "1.80");
-  EXPECT_EQ(Grid("NextGrid1")->headerData(6, Qt::Horizontal, Qt::ToolTipRole).toString(),
-            EdgeMarkHint(HintLanguage::kEnglish));
-  EXPECT_EQ(Grid("NextGrid1")->headerData(7, Qt::Horizontal, Qt::ToolTipRole).toString(),
-            EdgeMarkHint(HintLanguage::kEnglish));
+  EXPECT_TRUE(Grid("NextGrid1")
+                  ->headerData(6, Qt::Horizontal, Qt::ToolTipRole)
+                  .toString()
+                  .endsWith(EdgeMarkHint(HintLanguage::kEnglish)));
+  EXPECT_TRUE(Grid("NextGrid1")
+                  ->headerData(7, Qt::Horizontal, Qt::ToolTipRole)
+                  .toString()
+                  .endsWith(EdgeMarkHint(HintLanguage::kEnglish)));
 
   // Teams without pages: no model, no hint, no mark, an empty line.
   window.NextGrid1CellClick(0, 1);
@@ -123,8 +127,10 @@ TEST_F(GoalsAndExportTest, RussianHintsAndGoTotalAllModelsEveryRow) {
       "−32,1 %, меньше +21,8 %");
   EXPECT_EQ(Cell("NextGrid2", 1, 5, Qt::ToolTipRole).toString(), line);
   EXPECT_EQ(Caption("goals_line"), line);
-  EXPECT_EQ(Grid("NextGrid2")->headerData(6, Qt::Horizontal, Qt::ToolTipRole).toString(),
-            EdgeMarkHint(HintLanguage::kRussian));
+  EXPECT_TRUE(Grid("NextGrid2")
+                  ->headerData(6, Qt::Horizontal, Qt::ToolTipRole)
+                  .toString()
+                  .endsWith(EdgeMarkHint(HintLanguage::kRussian)));
   EXPECT_EQ(TeamPageRequests(), 2);
 }
 

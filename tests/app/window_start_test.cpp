@@ -81,6 +81,30 @@ TEST_F(WindowTest, PlacesControlsWhereTheLayoutSays) {
   EXPECT_EQ(Control("combo")->parentWidget()->objectName(), "pan2");
 }
 
+TEST_F(WindowTest, LabelsKeepTheirPlaceAndTheirFixedSizesInEveryLanguage) {
+  Open(Config("http://127.0.0.1:1/"));
+  const struct {
+    const char* name;
+    QPoint place;
+  } fitting[] = {
+      {"spSkinStdLabel1", {16, 16}},      {"spSkinStdLabel2", {474, 20}},
+      {"spSkinShadowLabel1", {608, 8}},   {"spSkinShadowLabel2", {768, 8}},
+      {"spSkinShadowLabel3", {544, 216}},
+  };
+  for (const char* language : {"layout", "R", "E"}) {
+    SCOPED_TRACE(language);
+    if (std::string_view(language) != "layout") Control<QAbstractButton>(language)->click();
+    for (const auto& expected : fitting) {
+      auto* label = Control<QLabel>(expected.name);
+      EXPECT_EQ(label->pos(), expected.place) << expected.name;
+      EXPECT_EQ(label->size(), label->sizeHint()) << expected.name << " fits its text";
+    }
+    EXPECT_EQ(Control("spSkinStdLabel3")->geometry(), QRect(168, 104, 90, 13));
+    EXPECT_EQ(Control("spSkinLinkLabel1")->geometry(), QRect(488, 240, 83, 14));
+  }
+  EXPECT_EQ(Control("spSkinLinkLabel1")->toolTip(), "http://home.example/");
+}
+
 TEST_F(WindowTest, MatchGridsHideTheUrlColumnAndNameItOnlyInTheFirstGrid) {
   Open(Config("http://127.0.0.1:1/"));
   auto* first = Control<QTableView>("NextGrid1");

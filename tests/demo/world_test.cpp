@@ -8,6 +8,7 @@
 #include "clubs.h"
 #include "demo_site_fixture.h"
 #include "line/encoding.h"
+#include "line/text.h"
 #include "line_pages.h"
 #include "page_text.h"
 #include "stats_pages.h"
@@ -52,6 +53,13 @@ TEST(ClubTable, NamesAreDistinctAndSafeInEveryPageAndFile) {
                 std::string::npos)
           << a.russian << " holds " << b.russian;
     }
+  }
+}
+
+TEST(ClubTable, EveryChampionshipShowsAFlag) {
+  // Named as a Russian-language bookmaker names them, each holds a country stem.
+  for (const ChampionshipData& championship : ChampionshipTable()) {
+    EXPECT_NE(FlagIndex(InCp1251(championship.russian), FlagStems()), 0) << championship.russian;
   }
 }
 

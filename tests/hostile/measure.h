@@ -8,9 +8,6 @@
 
 namespace kavero::testing::hostile {
 
-// A check for silence runs about once a second; this much more is the
-// scheduler's share.
-inline constexpr double kSchedulingSlack = 0.25;
 // The body cap is 64 MiB; a body grown up to it passes through a few buffers
 // (and the address sanitizer keeps freed ones a while).
 inline constexpr double kPeakBoundMib = 4 * 64;
@@ -18,6 +15,19 @@ inline constexpr double kPeakBoundMib = 4 * 64;
 inline double Seconds(std::chrono::duration<double> duration) {
   return duration.count();
 }
+
+// How long exchanges that time-outs end may take, `ends_within` on an idle
+// machine: with every core busy the scheduler may hold the test's threads for
+// seconds. Generous on purpose; it still catches an exchange that outlives its
+// time-out by far (a default one of 15 or 30 s, or none at all).
+inline double TimeBound(std::chrono::duration<double> ends_within) {
+  return 2 * Seconds(ends_within) + 5;
+}
+
+// Work that no time-out ends, only its size: a few seconds on an idle machine.
+// A bound many times that holds on a loaded machine and still tells work that
+// grows with the size from work that grows with its square (hours here).
+inline constexpr double kSizeBoundSeconds = 60;
 
 struct Measured {
   double seconds = 0;

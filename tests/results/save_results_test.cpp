@@ -107,6 +107,30 @@ TEST_F(SaveResultsTest, EverySaveReplacesTheWholeFile) {
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
 }
 
+TEST_F(SaveResultsTest, AWriteProtectedFileStaysAndAReplacedFileKeepsItsMode) {
+  const fs::path saves = folder_ / "saves.txt";
+  std::ofstream(saves) << "old";
+  // Read-only for everybody: also for a user whom the system lets past the bits.
+  const auto read_only = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  fs::permissions(saves, read_only);
+  try {
+    SaveResults({Row("A", 1, 2)}, Context("ENG"));
+    ADD_FAILURE() << "a write-protected file was replaced";
+  } catch (const std::runtime_error& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "Cannot create file \"" + saves.string() + "\". Permission denied");
+  }
+  EXPECT_EQ(ReadFile(saves), "old");
+  EXPECT_EQ(fs::status(saves).permissions(), read_only);
+
+  const auto own_mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+  fs::permissions(saves, own_mode);
+  SaveResults({Row("A", 1, 2)}, Context("ENG"));
+  EXPECT_EQ(ReadFile(saves), SavedText({Row("A", 1, 2)}, ','));
+  EXPECT_EQ(fs::status(saves).permissions(), own_mode);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+}
+
 TEST_F(SaveResultsTest, ASavedFileThatIsALinkIsWrittenThroughTheLink) {
   fs::create_directory(folder_ / "kept");
   std::ofstream(folder_ / "kept" / "table.txt") << "old";

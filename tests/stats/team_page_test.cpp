@@ -111,6 +111,14 @@ TEST(GoalTotal, AddsBothSidesOfTheScore) {
       {"+-1:1", 0},
       {"99999999999999999999:1", 0},
       {"2147483647:2147483647", -1},
+      // A side that fits a 32-bit integer reads as that integer; only a side
+      // or a sum beyond it is no score.
+      {"-2147483648:0", -2147483647 - 1},
+      {"2147483647:0", 2147483647},
+      {"-2147483649:0", -1},
+      {"2147483648:0", -1},
+      {"-2147483648:-1", -1},
+      {"-0:0", 0},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(GoalTotal(c.score), c.total) << '"' << c.score << '"';

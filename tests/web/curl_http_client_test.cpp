@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <sstream>
+#include <thread>
 
 #include "line/cp1251_literal.h"
 #include "support/loopback_server.h"
@@ -290,6 +292,38 @@ TEST(CurlHttpClient, KeepsOneConnectionUntilDisconnectOrPost) {
   const auto posted = client.PostForm(server.base() + "port", {"a=1"}).body;
   EXPECT_NE(posted, after_disconnect);
   EXPECT_EQ(client.Get(server.base() + "port").body, posted);
+}
+
+TEST(CurlHttpClient, ClosesTheKeptConnectionBeforeOpeningOneToAnotherHost) {
+  std::atomic<bool> first_closed = false;
+  // Answers each request on its connection until the client closes it.
+  RawListener first([&](int connection, const std::string&, const std::atomic<bool>& stop) {
+    char request[4096];
+    RawListener::SendAll(connection, kOkAnswer);
+    while (!stop) {
+      if (!RawListener::Readable(connection)) continue;
+      if (recv(connection, request, sizeof(request), 0) <= 0) break;
+      RawListener::SendAll(connection, kOkAnswer);
+    }
+    first_closed = true;
+  });
+  std::atomic<bool> closed_before_second = false;
+  RawListener second([&](int connection, const std::string&, const std::atomic<bool>&) {
+    // A client that closes only afterwards would leave this waiting in vain.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!first_closed && std::chrono::steady_clock::now() < until) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    closed_before_second = first_closed.load();
+    RawListener::SendAll(connection, kOkAnswer);
+  });
+
+  CurlHttpClient client;
+  ASSERT_TRUE(client.Get(first.base() + "a").ok);
+  ASSERT_TRUE(client.Get(first.base() + "b").ok);
+  EXPECT_EQ(first.connections(), 1) << "the same host keeps its connection";
+  ASSERT_TRUE(client.Get(second.base() + "c").ok);
+  EXPECT_TRUE(closed_before_second);
 }
 
 }  // namespace

@@ -21,6 +21,10 @@ TEST(SplitRequestAddress, KeepsTheTargetAsWritten) {
       {"http://h/%D4 \xD4\t\x7F", "http://h/%D4%20\xD4%09%7F", "/%D4%20\xD4%09%7F"},
       {"http://h/p?u=http://o/q", "http://h/p?u=http://o/q", "/p?u=http://o/q"},
       {"", "/", "/"},
+      // "://" in the query of an address without a scheme of its own.
+      {"h/p?u=http://o/q", "h/p?u=http://o/q", "/p?u=http://o/q"},
+      {"h:81/p?u=x://o", "h:81/p?u=x://o", "/p?u=x://o"},
+      {"h?u=http://o/q", "h/?u=http://o/q", "/?u=http://o/q"},
   };
   for (const auto& c : cases) {
     const auto parts = SplitRequestAddress(c.address);

@@ -5,12 +5,15 @@
 #include <chrono>
 #include <cstdlib>
 
+#include "line/cp1251_literal.h"
 #include "support/loopback_server.h"
 #include "support/raw_listener.h"
+#include "web/curl_http_client.h"
 
 namespace kavero {
 namespace {
 
+using namespace kavero::literals;
 using testing::LoopbackServer;
 using testing::RawListener;
 
@@ -45,6 +48,25 @@ TEST(UrlResponds, SendsAFreshGetAndNeverReadsTheBody) {
   for (const char* header : {"\r\nUser-Agent: InetURL:/1.0\r\n", "\r\nCache-Control: no-cache\r\n",
                              "\r\nPragma: no-cache\r\n"}) {
     EXPECT_NE(request.find(header), std::string::npos) << header;
+  }
+}
+
+TEST(UrlResponds, RequestsTheTargetTheClientsGetSends) {
+  // Short dates with spaces (Hungarian, Slovak) and a Windows-1251 letter (Bulgarian).
+  const std::string dates[] = {"2026. 03. 05.", "5. 3. 2026", "5.03.26 " + std::string("г."_w1251)};
+  for (const std::string& date : dates) {
+    SCOPED_TRACE(date);
+    RawListener listener("HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n");
+    const std::string address = listener.base() + "kavero/" + date + ".txt";
+    EXPECT_TRUE(UrlResponds(address));
+    CurlHttpClient client;
+    EXPECT_TRUE(client.Get(address).ok);
+    const auto requests = listener.requests();
+    ASSERT_EQ(requests.size(), 2u);
+    const auto request_line = [](const std::string& request) {
+      return request.substr(0, request.find("\r\n"));
+    };
+    EXPECT_EQ(request_line(requests[0]), request_line(requests[1]));
   }
 }
 
@@ -83,11 +105,25 @@ TEST(UrlResponds, FailuresAnswerFalse) {
 TEST(UrlResponds, GoesThroughTheSystemProxy) {
   RawListener proxy("HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n");
   setenv("http_proxy", proxy.base().c_str(), 1);
+  const std::string date = "5.03.26 " + std::string("г."_w1251);
   const bool answered = UrlResponds("http://publisher.invalid/kavero/1.txt");
+  const bool answered_with_date = UrlResponds("http://publisher.invalid/kavero/" + date + ".txt");
+  // A host that no_proxy lists is asked directly.
+  RawListener direct("HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n");
+  setenv("no_proxy", "example.org, .0.0.1", 1);
+  const bool answered_directly = UrlResponds(direct.base() + "kavero/1.txt");
+  unsetenv("no_proxy");
   unsetenv("http_proxy");
   EXPECT_TRUE(answered);
-  ASSERT_EQ(proxy.requests().size(), 1u);
+  EXPECT_TRUE(answered_with_date);
+  EXPECT_TRUE(answered_directly);
+  ASSERT_EQ(proxy.requests().size(), 2u);
   EXPECT_TRUE(proxy.requests()[0].starts_with("GET http://publisher.invalid/kavero/1.txt "));
+  EXPECT_TRUE(proxy.requests()[1].starts_with("GET http://publisher.invalid/kavero/5.03.26%20" +
+                                              std::string("г."_w1251) + ".txt "))
+      << proxy.requests()[1];
+  ASSERT_EQ(direct.requests().size(), 1u);
+  EXPECT_TRUE(direct.requests()[0].starts_with("GET /kavero/1.txt "));
 }
 
 }  // namespace
