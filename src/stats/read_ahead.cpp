@@ -101,9 +101,7 @@ std::size_t ReadAhead::BytesHeld() const {
 }
 
 void ReadAhead::StartWindow(std::size_t row) {
-  // The first row is read alone: a site that opens a session sets its cookie
-  // there, and the pages read ahead then go out with it.
-  const std::size_t end = std::min(plan_.size(), row + (next_row_to_start_ == 0 ? 1 : window_));
+  const std::size_t end = std::min(plan_.size(), row + window_);
   std::size_t r = std::max(next_row_to_start_, row);
   for (; r < end; ++r) {
     // The awaited row always starts; later ones only while memory is plentiful.
