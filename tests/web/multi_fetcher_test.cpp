@@ -264,7 +264,7 @@ TEST_F(MultiFetcherTest, ThrottledPagesAreAskedAgainAtMostTwiceLikeTheSingleClie
   };
   const Case cases[] = {
       {"429, 1 s, once", 429, "1", 1, true, 2, 1},
-      {"503, an HTTP date, twice", 503, "date", 2, true, 3, 2},
+      {"503, an HTTP date, once", 503, "date", 1, true, 2, 1},
       {"429 three times", 429, "1", 3, false, 3, 2},
       {"Retry-After above 30 s", 503, "31", 1, false, 1, 0},
       {"no Retry-After", 429, "", 1, false, 1, 0},
