@@ -59,16 +59,32 @@ void ReadAhead::WaitForRow(std::size_t row, const std::function<void()>& process
 
 FetchResult ReadAhead::Get(const std::string& address) {
   const auto it = pages_.find(address);
-  if (it == pages_.end()) return fetcher_.Fetch(address);
-  Page& page = it->second;
-  if (!page.result) {
-    page.started = true;
-    page.result = fetcher_.Fetch(address);
+  if (it == pages_.end()) {
+    // Not planned for this row (the rows were re-sorted meanwhile).
+    Page page;
+    FetchNow(address, page);
+    cookies_served_ = std::max(cookies_served_, page.cookies.set);
+    return std::move(*page.result);
   }
+  Page& page = it->second;
+  if (page.result && Stale(page, cookies_served_)) page.result.reset();
+  if (!page.result) FetchNow(address, page);
+  cookies_served_ = std::max(cookies_served_, page.cookies.set);
   if (--page.uses > 0) return *page.result;
   FetchResult last = std::move(*page.result);
   pages_.erase(it);
   return last;
+}
+
+void ReadAhead::TakeResult(const std::string& address, Page& page) {
+  page.cookies = fetcher_.StampOf(address);
+  page.result = fetcher_.Take(address);
+}
+
+void ReadAhead::FetchNow(const std::string& address, Page& page) {
+  page.started = true;
+  fetcher_.Await(address);
+  TakeResult(address, page);
 }
 
 std::size_t ReadAhead::PagesHeld() const {
@@ -121,17 +137,24 @@ void ReadAhead::ShedAhead(std::size_t row) {
 
 bool ReadAhead::RowReady(std::size_t row) {
   bool ready = true;
+  // The row's pages are served in plan order, each after the ones before it.
+  int required = cookies_served_;
   for (const auto& address : plan_[row]) {
     const auto it = pages_.find(address);
-    if (it == pages_.end() || it->second.result) continue;
-    // Start again in case another pass sharing the fetcher took the page away.
-    fetcher_.Start(address);
-    it->second.started = true;
-    if (fetcher_.IsDone(address)) {
-      it->second.result = fetcher_.Take(address);
-    } else {
-      ready = false;
+    if (it == pages_.end()) continue;
+    Page& page = it->second;
+    if (page.result && Stale(page, required)) page.result.reset();
+    if (!page.result) {
+      // Start again in case another pass sharing the fetcher took the page away.
+      fetcher_.Start(address);
+      page.started = true;
+      if (fetcher_.IsDone(address)) TakeResult(address, page);
     }
+    if (!page.result || Stale(page, required)) {
+      ready = false;
+      continue;
+    }
+    required = std::max(required, page.cookies.set);
   }
   return ready;
 }

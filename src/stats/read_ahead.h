@@ -1,7 +1,9 @@
 #pragma once
 // Reading the pages of a statistics pass ahead of the rows that need them:
 // the pages of the next rows are fetched several at a time while earlier rows
-// are read, and LoadMatchStats takes them from here in row order.
+// are read, and LoadMatchStats takes them from here in row order. A page that
+// went out without a cookie that a page before it (in row order) brought is
+// asked for again, so that the pass reads what reading the rows one by one would.
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -60,8 +62,16 @@ class ReadAhead : public PageSource {
     int uses = 0;  // requests of the plan not yet served
     bool started = false;
     std::optional<FetchResult> result;
+    CookieStamp cookies;
   };
 
+  // Whether the page went out before the cookies of generation `required`,
+  // which the pages served before it brought: it must be fetched again.
+  static bool Stale(const Page& page, int required) { return page.cookies.sent < required; }
+  // Moves the fetcher's finished result of the page over.
+  void TakeResult(const std::string& address, Page& page);
+  // Fetches the page now, waiting without the window's turn.
+  void FetchNow(const std::string& address, Page& page);
   void StartWindow(std::size_t row);
   // Gives back pages of rows after `row`, the farthest first, until what is
   // held fits the budget; they are fetched anew when their rows come.
@@ -75,6 +85,8 @@ class ReadAhead : public PageSource {
   std::size_t byte_budget_;
   std::size_t next_row_to_start_ = 0;
   std::unordered_map<std::string, Page> pages_;
+  // The newest cookie generation brought by a page served so far.
+  int cookies_served_ = 0;
 };
 
 }  // namespace kavero

@@ -1,5 +1,6 @@
 #include "web/answer_collector.h"
 
+#include <ctime>
 #include <string_view>
 
 #include "web/header_lines.h"
@@ -41,8 +42,14 @@ std::size_t AnswerCollector::OnHeader(char* data, std::size_t size, std::size_t 
   if (const int status = StatusCodeOf(line); status != 0) {
     collector.status_ = status;
     collector.has_location_ = false;
+    collector.retry_after_.reset();
   } else if (IsHeader(line, "Location")) {
     collector.has_location_ = true;
+  } else if (IsHeader(line, "Retry-After")) {
+    collector.retry_after_ = RetryAfterOf(HeaderValue(line), std::time(nullptr));
+  } else if (IsHeader(line, "Set-Cookie")) {
+    const std::string_view value = HeaderValue(line);
+    collector.cookies_set_.emplace_back(value.substr(0, value.find(';')));
   }
   return line.size();
 }
@@ -61,6 +68,12 @@ std::size_t AnswerCollector::OnBody(char* data, std::size_t size, std::size_t co
   }
   collector.body_.append(data, length);
   return length;
+}
+
+std::optional<std::chrono::seconds> AnswerCollector::ThrottleWait() const {
+  if (status_ != 429 && status_ != 503) return std::nullopt;
+  if (!retry_after_ || *retry_after_ > kLongestThrottleWait) return std::nullopt;
+  return retry_after_;
 }
 
 bool AnswerCollector::Refused() const {

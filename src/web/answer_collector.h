@@ -8,11 +8,17 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "web/easy_setup.h"
 #include "web/http_client.h"
 
 namespace kavero {
+
+// A server that answers 429 or 503 and asks to come back within this time is
+// waited for, and asked again at most this many times, before the page fails.
+inline constexpr std::chrono::seconds kLongestThrottleWait{30};
+inline constexpr int kThrottleRetries = 2;
 
 class AnswerCollector {
  public:
@@ -27,6 +33,11 @@ class AnswerCollector {
   FetchResult Finish(CURLcode code);
   // Body bytes held so far.
   std::size_t BodySize() const { return body_.size(); }
+  // The wait a throttling answer (429 or 503 with "Retry-After") asks for,
+  // when it is short enough to wait; unset for any other answer.
+  std::optional<std::chrono::seconds> ThrottleWait() const;
+  // The "name=value" part of every "Set-Cookie" of the answer.
+  const std::vector<std::string>& CookiesSet() const { return cookies_set_; }
 
  private:
   static std::size_t OnHeader(char* data, std::size_t size, std::size_t count, void* self);
@@ -40,6 +51,8 @@ class AnswerCollector {
   std::string body_;
   int status_ = 0;
   bool has_location_ = false;
+  std::optional<std::chrono::seconds> retry_after_;
+  std::vector<std::string> cookies_set_;
   bool too_large_ = false;
   // When the answer last brought bytes; unset until its first bytes.
   std::optional<std::chrono::steady_clock::time_point> last_received_;

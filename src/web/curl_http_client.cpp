@@ -1,5 +1,7 @@
 #include "web/curl_http_client.h"
 
+#include <thread>
+
 #include "web/answer_collector.h"
 #include "web/form_encode.h"
 
@@ -35,7 +37,14 @@ FetchResult CurlHttpClient::Get(const std::string& address) {
   if (connected_to_ && *connected_to_ != endpoint) Disconnect();
   connected_to_ = std::move(endpoint);
   PrepareGet(handle_.get(), address, get_headers_.get());
-  return Perform();
+  for (int retries = 0;; ++retries) {
+    AnswerCollector collector(limits_);
+    FetchResult result = Perform(collector);
+    const auto wait = collector.ThrottleWait();
+    if (!wait || retries == kThrottleRetries) return result;
+    // A throttled page is asked again once the server's wait is over.
+    std::this_thread::sleep_for(*wait);
+  }
 }
 
 FetchResult CurlHttpClient::PostForm(const std::string& address,
@@ -44,7 +53,8 @@ FetchResult CurlHttpClient::PostForm(const std::string& address,
   Disconnect();
   connected_to_ = EndpointOf(address);
   PreparePost(handle_.get(), address, body, post_headers_.get());
-  return Perform();
+  AnswerCollector collector(limits_);
+  return Perform(collector);
 }
 
 void CurlHttpClient::Disconnect() {
@@ -56,8 +66,7 @@ void CurlHttpClient::Disconnect() {
   if (share_) curl_easy_setopt(handle_.get(), CURLOPT_SHARE, share_.get());
 }
 
-FetchResult CurlHttpClient::Perform() {
-  AnswerCollector collector(limits_);
+FetchResult CurlHttpClient::Perform(AnswerCollector& collector) {
   collector.Attach(handle_.get());
   return collector.Finish(curl_easy_perform(handle_.get()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The program's HTTP client on libcurl: one easy handle, at most one open
 // connection kept alive between requests, cookies in memory for the whole run.
+// A throttled GET (AnswerCollector::ThrottleWait) waits here and is asked again.
 #include <curl/curl.h>
 
 #include <mutex>
@@ -13,6 +14,8 @@
 #include "web/http_client.h"
 
 namespace kavero {
+
+class AnswerCollector;
 
 class CurlHttpClient : public HttpClient {
  public:
@@ -30,7 +33,7 @@ class CurlHttpClient : public HttpClient {
   const HttpLimits& limits() const { return limits_; }
 
  private:
-  FetchResult Perform();
+  FetchResult Perform(AnswerCollector& collector);
 
   HttpLimits limits_;
   std::mutex share_mutex_;

@@ -1,5 +1,9 @@
 #include "web/multi_fetcher.h"
 
+#include <algorithm>
+
+#include "web/request_address.h"
+
 namespace kavero {
 namespace {
 
@@ -28,25 +32,76 @@ MultiFetcher::~MultiFetcher() {
 
 void MultiFetcher::Start(const std::string& address) {
   if (running_.contains(address) || done_.contains(address)) return;
+  if (std::any_of(queued_.begin(), queued_.end(),
+                  [&](const Queued& queued) { return queued.address == address; })) {
+    return;
+  }
+  // Pages wait their turn here rather than inside libcurl, so that a host
+  // that throttles gets fewer connections at once.
+  if (!queued_.empty() || HostIsFull(std::string(OriginOf(address)))) {
+    queued_.push_back({.address = address, .due = Clock::now()});
+    LaunchDue();
+    return;
+  }
+  Launch(address, 0);
+}
+
+void MultiFetcher::Launch(const std::string& address, int retries) {
   auto transfer = std::make_unique<Transfer>(IdleHandle(), limits_);
   CURL* handle = transfer->handle.get();
   transfer->address = address;
+  transfer->origin = OriginOf(address);
+  transfer->retries = retries;
+  transfer->sent_generation = cookie_history_.generation();
   PrepareGet(handle, address, headers_.get());
   transfer->collector.Attach(handle);
   curl_easy_setopt(handle, CURLOPT_PRIVATE, transfer.get());
   if (const CURLMcode code = curl_multi_add_handle(multi_.get(), handle); code != CURLM_OK) {
-    done_[address].error = curl_multi_strerror(code);
+    done_[address].result.error = curl_multi_strerror(code);
     return;
   }
+  ++running_per_host_[transfer->origin];
   running_.emplace(address, std::move(transfer));
 }
 
+void MultiFetcher::LaunchDue() {
+  const auto now = Clock::now();
+  for (auto it = queued_.begin(); it != queued_.end();) {
+    if (it->due > now || HostIsFull(std::string(OriginOf(it->address)))) {
+      ++it;
+      continue;
+    }
+    const Queued queued = std::move(*it);
+    it = queued_.erase(it);
+    Launch(queued.address, queued.retries);
+  }
+}
+
+bool MultiFetcher::HostIsFull(const std::string& origin) const {
+  const auto limit = host_limits_.find(origin);
+  const auto running = running_per_host_.find(origin);
+  return running != running_per_host_.end() &&
+         running->second >= (limit == host_limits_.end() ? kConnectionsPerHost : limit->second);
+}
+
+std::chrono::milliseconds MultiFetcher::WaitBound(std::chrono::milliseconds max_wait) const {
+  const auto now = Clock::now();
+  for (const Queued& queued : queued_) {
+    // Pages already due wait for a connection to come free, which wakes the poll.
+    if (queued.due <= now) continue;
+    max_wait = std::min(max_wait, std::chrono::ceil<std::chrono::milliseconds>(queued.due - now));
+  }
+  return max_wait;
+}
+
 void MultiFetcher::Poll(std::chrono::milliseconds max_wait) {
-  if (running_.empty()) return;
+  LaunchDue();
+  if (running_.empty() && queued_.empty()) return;
   int still_running = 0;
   curl_multi_perform(multi_.get(), &still_running);
-  if (CollectFinished() || still_running == 0) return;
-  curl_multi_poll(multi_.get(), nullptr, 0, static_cast<int>(max_wait.count()), nullptr);
+  if (CollectFinished() || (still_running == 0 && queued_.empty())) return;
+  // With nothing under way this sleeps until a throttled page falls due.
+  curl_multi_poll(multi_.get(), nullptr, 0, static_cast<int>(WaitBound(max_wait).count()), nullptr);
   curl_multi_perform(multi_.get(), &still_running);
   CollectFinished();
 }
@@ -55,14 +110,18 @@ bool MultiFetcher::IsDone(const std::string& address) const {
   return done_.contains(address);
 }
 
+CookieStamp MultiFetcher::StampOf(const std::string& address) const {
+  const auto found = done_.find(address);
+  return found == done_.end() ? CookieStamp{} : found->second.stamp;
+}
+
 FetchResult MultiFetcher::Take(const std::string& address) {
   auto node = done_.extract(address);
   if (node.empty()) return {.body = {}, .ok = false, .error = "Not fetched yet"};
-  return std::move(node.mapped());
+  return std::move(node.mapped().result);
 }
 
-FetchResult MultiFetcher::Fetch(const std::string& address,
-                                const std::function<void()>& between_polls) {
+void MultiFetcher::Await(const std::string& address, const std::function<void()>& between_polls) {
   // A poll returns as soon as anything happens; the wait only bounds how long
   // the caller's turn may be kept waiting.
   const std::chrono::milliseconds wait{between_polls ? 10 : 100};
@@ -71,18 +130,24 @@ FetchResult MultiFetcher::Fetch(const std::string& address,
     Poll(wait);
     if (between_polls && !IsDone(address)) between_polls();
   }
+}
+
+FetchResult MultiFetcher::Fetch(const std::string& address,
+                                const std::function<void()>& between_polls) {
+  Await(address, between_polls);
   return Take(address);
 }
 
 std::size_t MultiFetcher::BytesHeld() const {
   std::size_t bytes = 0;
   for (const auto& [address, transfer] : running_) bytes += transfer->collector.BodySize();
-  for (const auto& [address, result] : done_) bytes += result.body.size();
+  for (const auto& [address, finished] : done_) bytes += finished.result.body.size();
   return bytes;
 }
 
 void MultiFetcher::Abandon(const std::string& address) {
   done_.erase(address);
+  std::erase_if(queued_, [&](const Queued& queued) { return queued.address == address; });
   if (auto node = running_.extract(address); !node.empty()) Retire(*node.mapped());
 }
 
@@ -100,6 +165,7 @@ EasyHandle MultiFetcher::IdleHandle() {
 
 void MultiFetcher::Retire(Transfer& transfer) {
   curl_multi_remove_handle(multi_.get(), transfer.handle.get());
+  if (--running_per_host_[transfer.origin] == 0) running_per_host_.erase(transfer.origin);
   if (idle_.size() < kIdleHandles) idle_.push_back(std::move(transfer.handle));
 }
 
@@ -114,10 +180,23 @@ bool MultiFetcher::CollectFinished() {
     curl_easy_getinfo(message->easy_handle, CURLINFO_PRIVATE, &owner);
     const std::string address = reinterpret_cast<Transfer*>(owner)->address;
     auto node = running_.extract(address);
-    done_[address] = node.mapped()->collector.Finish(code);
-    Retire(*node.mapped());
+    Transfer& transfer = *node.mapped();
+    Retire(transfer);
+    const CookieStamp stamp = cookie_history_.Note(transfer.origin, transfer.collector.CookiesSet(),
+                                                   transfer.sent_generation);
+    if (const auto wait = transfer.collector.ThrottleWait()) {
+      long& limit = host_limits_.try_emplace(transfer.origin, kConnectionsPerHost).first->second;
+      limit = std::max(1L, limit / 2);
+      if (transfer.retries < kThrottleRetries) {
+        queued_.push_back(
+            {.address = address, .due = Clock::now() + *wait, .retries = transfer.retries + 1});
+        continue;
+      }
+    }
+    done_[address] = {transfer.collector.Finish(code), stamp};
     any = true;
   }
+  LaunchDue();
   return any;
 }
 

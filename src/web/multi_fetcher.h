@@ -1,10 +1,13 @@
 #pragma once
 // Many GETs at once over one multi handle, driven from the caller's thread.
 // Every request is sent and judged exactly like the single client's, with its
-// cookies; connections are kept alive and at most six go to one host.
+// cookies; connections are kept alive and at most six go to one host. A
+// throttled page waits out the server's wait without holding up the others and
+// is asked again, and its host gets fewer connections from then on.
 #include <curl/curl.h>
 
 #include <chrono>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -12,6 +15,7 @@
 #include <vector>
 
 #include "web/answer_collector.h"
+#include "web/cookie_history.h"
 #include "web/curl_handles.h"
 #include "web/curl_http_client.h"
 #include "web/easy_setup.h"
@@ -37,12 +41,16 @@ class MultiFetcher {
   // Moves the transfers on, waiting at most `max_wait` for something to happen.
   void Poll(std::chrono::milliseconds max_wait);
   bool IsDone(const std::string& address) const;
+  // Where a finished result stands among the cookies answers set, until it is taken.
+  CookieStamp StampOf(const std::string& address) const;
   // Hands over and forgets a finished result; an address that is not done
   // gives a failed result.
   FetchResult Take(const std::string& address);
-  // Starts if needed and waits for the result.
+  // Starts if needed and waits until the result is in.
   // `between_polls`, when given, runs every few milliseconds while waiting
   // (the window's turn); whatever it throws passes through.
+  void Await(const std::string& address, const std::function<void()>& between_polls = {});
+  // Await, then Take.
   FetchResult Fetch(const std::string& address, const std::function<void()>& between_polls = {});
   // Forgets the address, cutting its transfer short if it is still running.
   void Abandon(const std::string& address);
@@ -50,18 +58,42 @@ class MultiFetcher {
   std::size_t BytesHeld() const;
 
  private:
+  using Clock = std::chrono::steady_clock;
+
   struct Transfer {
     Transfer(EasyHandle easy, const HttpLimits& limits)
         : handle(std::move(easy)), collector(limits) {}
     EasyHandle handle;
     AnswerCollector collector;
     std::string address;
+    std::string origin;
+    int retries = 0;  // throttled answers before this one
+    int sent_generation = 0;
+  };
+  // A page not yet sent: its host has no free connection, or the server's
+  // wait after a throttled answer is not over.
+  struct Queued {
+    std::string address;
+    Clock::time_point due;
+    int retries = 0;
+  };
+  struct Finished {
+    FetchResult result;
+    CookieStamp stamp;
   };
 
+  void Launch(const std::string& address, int retries);
+  // Sends the queued pages that are due, in the order they were queued, while
+  // their hosts have room.
+  void LaunchDue();
+  bool HostIsFull(const std::string& origin) const;
+  // How long a poll may sleep before a queued page falls due.
+  std::chrono::milliseconds WaitBound(std::chrono::milliseconds max_wait) const;
   EasyHandle IdleHandle();
   // Takes the transfer off the multi handle and keeps its easy handle for reuse.
   void Retire(Transfer& transfer);
-  // Stores the results of finished transfers; tells whether there were any.
+  // Stores the results of finished transfers, queueing throttled ones again;
+  // tells whether there were any.
   bool CollectFinished();
 
   CURLSH* cookies_;
@@ -69,7 +101,12 @@ class MultiFetcher {
   HeaderList headers_;
   std::vector<EasyHandle> idle_;
   std::unordered_map<std::string, std::unique_ptr<Transfer>> running_;
-  std::unordered_map<std::string, FetchResult> done_;
+  std::deque<Queued> queued_;
+  std::unordered_map<std::string, Finished> done_;
+  // Transfers under way per host, and the fewer connections allowed to hosts that throttled.
+  std::unordered_map<std::string, long> running_per_host_;
+  std::unordered_map<std::string, long> host_limits_;
+  CookieHistory cookie_history_;
   MultiHandle multi_;
 };
 

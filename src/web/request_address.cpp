@@ -37,18 +37,26 @@ std::size_t AuthorityStart(std::string_view address) {
   return scheme_end + 3;
 }
 
+// Where the request target begins: at the first "/", "?" or "#" after the authority.
+std::size_t TargetStart(std::string_view address) {
+  return std::min(address.find_first_of("/?#", AuthorityStart(address)), address.size());
+}
+
 }  // namespace
 
 RequestAddress SplitRequestAddress(std::string_view address) {
   address = address.substr(0, address.find('#'));
-  const auto authority_start = AuthorityStart(address);
-  const auto target_start = std::min(address.find_first_of("/?", authority_start), address.size());
+  const auto target_start = TargetStart(address);
 
   RequestAddress parts;
   parts.target = EscapeLineBreakers(address.substr(target_start));
   if (!parts.target.starts_with('/')) parts.target.insert(0, 1, '/');
   parts.url = std::string(address.substr(0, target_start)) + parts.target;
   return parts;
+}
+
+std::string_view OriginOf(std::string_view address) {
+  return address.substr(0, TargetStart(address));
 }
 
 }  // namespace kavero

@@ -16,4 +16,7 @@ struct RequestAddress {
 // characters become "%XX". A fragment is never sent.
 RequestAddress SplitRequestAddress(std::string_view address);
 
+// The scheme and authority of the address ("http://host:port"): the server it goes to.
+std::string_view OriginOf(std::string_view address);
+
 }  // namespace kavero

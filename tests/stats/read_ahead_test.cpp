@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <map>
 #include <mutex>
 
@@ -106,6 +107,8 @@ class ReadAheadTest : public ::testing::Test {
     std::string body;
     int status = 200;
     bool hung = false;  // answers nothing until the test ends
+    std::string set_cookie{};
+    std::string retry_after{};
   };
 
   ReadAheadTest() {
@@ -119,9 +122,12 @@ class ReadAheadTest : public ::testing::Test {
             ++requests[request.path];
             const auto found = answers.find(request.path);
             answer = found != answers.end() ? found->second : Answer{.body = "", .status = 404};
+            if (site_rule) site_rule(request, answer);
             if (answer.hung) hung_released.wait_for(lock, 10s, [this] { return released; });
           }
           response.status = answer.status;
+          if (!answer.set_cookie.empty()) response.set_header("Set-Cookie", answer.set_cookie);
+          if (!answer.retry_after.empty()) response.set_header("Retry-After", answer.retry_after);
           response.set_content(answer.body, "text/html");
         });
     server.Start();
@@ -210,6 +216,9 @@ class ReadAheadTest : public ::testing::Test {
   std::condition_variable hung_released;
   bool released = false;
   std::map<std::string, Answer> answers;
+  // Changes the laid-out answer as the site sees fit (cookies, throttling);
+  // runs with the lock held.
+  std::function<void(const httplib::Request&, Answer&)> site_rule;
   std::map<std::string, int> requests;
   std::vector<std::string> team_page_list{"Unrelated>>http://127.0.0.1:1/>>"};
   int messages_processed = 0;
@@ -248,6 +257,83 @@ TEST_F(ReadAheadTest, GivesTheSequentialResultsDespiteFailures) {
   // The stalled page was waited for with the window kept responsive.
   EXPECT_GT(messages_processed, 0);
   EXPECT_EQ(ahead.PagesHeld(), 0u);
+}
+
+// What the site answers depends on cookies that its own answers set.
+TEST_F(ReadAheadTest, CookiesSetDuringThePassReadAsOneByOne) {
+  struct Site {
+    const char* name;
+    std::function<void(const httplib::Request&, Answer&)> rule;
+    std::size_t first_row_read_otherwise;  // rows from here on differ from row 0
+  };
+  const auto has_cookie = [](const httplib::Request& request, const std::string& cookie) {
+    return request.get_header_value("Cookie").find(cookie) != std::string::npos;
+  };
+  const Site sites[] = {
+      {"a session cookie from the first statistics page, 403 without it",
+       [&](const httplib::Request& request, Answer& answer) {
+         if (request.path == "/stat/0") {
+           answer.set_cookie = "session=s1; Path=/";
+         } else if (!has_cookie(request, "session=s1")) {
+           answer = {.body = "no session", .status = 403};
+         }
+       },
+       8},
+      {"the cookie of the line changes at the third statistics page, and with it the pages",
+       [&](const httplib::Request& request, Answer& answer) {
+         if (request.path == "/line") answer.set_cookie = "season=1; Path=/";
+         if (request.path == "/stat/2") answer.set_cookie = "season=2; Path=/";
+         if (!has_cookie(request, "season=2")) return;
+         // In the second season every goalless draw reads 5:5.
+         for (std::size_t at = 0; (at = answer.body.find("0:0", at)) != std::string::npos;) {
+           answer.body.replace(at, 3, "5:5");
+         }
+       },
+       3},
+  };
+  const MatchTable table = ServeMatches(8);
+  for (const auto& site : sites) {
+    SCOPED_TRACE(site.name);
+    site_rule = site.rule;
+    // Each run starts without cookies and reads the line first, as the program does.
+    CurlHttpClient one_by_one_client;
+    one_by_one_client.Get(server.base() + "line");
+    const auto one_by_one = LoadInTurn(table, one_by_one_client);
+    ASSERT_NE(one_by_one[0].step1, 0);
+    for (std::size_t i = 1; i < table.size(); ++i) {
+      EXPECT_EQ(one_by_one[i].step1 == one_by_one[0].step1, i < site.first_row_read_otherwise)
+          << "row " << i;
+    }
+    CurlHttpClient client;
+    client.Get(server.base() + "line");
+    MultiFetcher fetcher(client);
+    ReadAhead ahead(fetcher, PlanPass(table, server.base(), team_page_list));
+    ExpectSame(LoadAhead(table, ahead), one_by_one);
+  }
+}
+
+// Pages answered 429 or 503 with a short Retry-After are read after the wait.
+TEST_F(ReadAheadTest, AThrottlingSiteGivesTheTableOfAHealthyOne) {
+  const MatchTable table = ServeMatches(6);
+  CurlHttpClient healthy_client;
+  const auto healthy = LoadInTurn(table, healthy_client);
+
+  std::map<std::string, int> throttled;
+  site_rule = [&](const httplib::Request& request, Answer& answer) {
+    const auto& path = request.path;
+    if (path != "/stat/1" && path != "/stat/4" && path != "/team/A2") return;
+    if (throttled[path]++ >= (path == "/stat/4" ? 2 : 1)) return;
+    answer = {.body = "busy", .status = path == "/team/A2" ? 503 : 429, .retry_after = "1"};
+  };
+  CurlHttpClient client;
+  MultiFetcher fetcher(client);
+  ReadAhead ahead(fetcher, PlanPass(table, server.base(), team_page_list));
+  ExpectSame(LoadAhead(table, ahead), healthy);
+  EXPECT_EQ(Requests("/stat/4"), 1 + 3);
+
+  throttled.clear();
+  ExpectSame(LoadInTurn(table, client), healthy);
+  EXPECT_EQ(Requests("/stat/4"), 1 + 3 + 3);
 }
 
 TEST_F(ReadAheadTest, AClubPlayingTwiceIsFetchedOncePerPass) {

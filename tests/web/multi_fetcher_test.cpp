@@ -6,7 +6,10 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <ctime>
+#include <map>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <thread>
 
@@ -237,6 +240,135 @@ TEST_F(MultiFetcherTest, UnfinishedTransfersCanBeDroppedOrLeftBehind) {
   // Left running when the fetcher goes.
   fetcher.Start(At("/hung"));
   fetcher.Poll(50ms);
+}
+
+// An HTTP date `ahead` seconds from now.
+std::string HttpDateIn(std::time_t ahead) {
+  const std::time_t when = std::time(nullptr) + ahead;
+  std::tm parts{};
+  gmtime_r(&when, &parts);
+  char text[64];
+  std::strftime(text, sizeof text, "%a, %d %b %Y %H:%M:%S GMT", &parts);
+  return text;
+}
+
+TEST_F(MultiFetcherTest, ThrottledPagesAreAskedAgainAtMostTwiceLikeTheSingleClient) {
+  struct Case {
+    const char* name;
+    int status;
+    const char* retry_after;  // "date": an HTTP date 2 s ahead; "": none
+    int throttled;            // answers throttled before the page is served
+    bool ok;
+    int requests;
+    int waits;  // the least number of whole seconds waited
+  };
+  const Case cases[] = {
+      {"429, 1 s, once", 429, "1", 1, true, 2, 1},
+      {"503, an HTTP date, once", 503, "date", 1, true, 2, 1},
+      {"429 three times", 429, "1", 3, false, 3, 2},
+      {"Retry-After above 30 s", 503, "31", 1, false, 1, 0},
+      {"no Retry-After", 429, "", 1, false, 1, 0},
+      {"Retry-After with 404", 404, "1", 1, false, 1, 0},
+  };
+  std::mutex mutex;
+  std::map<std::string, int> requests;
+  server.server().Get(R"(/(client|fetcher)/(\d+))",
+                      [&](const httplib::Request& request, httplib::Response& response) {
+                        const Case& c = cases[std::stoi(request.matches[2])];
+                        int count = 0;
+                        {
+                          std::lock_guard lock(mutex);
+                          count = ++requests[request.path];
+                        }
+                        if (count > c.throttled) {
+                          response.set_content("page", "text/html");
+                          return;
+                        }
+                        response.status = c.status;
+                        const std::string retry_after = c.retry_after;
+                        if (retry_after == "date") {
+                          response.set_header("Retry-After", HttpDateIn(2));
+                        } else if (!retry_after.empty()) {
+                          response.set_header("Retry-After", retry_after);
+                        }
+                        response.set_content("busy", "text/plain");
+                      });
+  server.Start();
+
+  CurlHttpClient client;
+  MultiFetcher fetcher(client);
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const Case& c = cases[i];
+    SCOPED_TRACE(c.name);
+    for (const std::string driver : {"client", "fetcher"}) {
+      SCOPED_TRACE(driver);
+      const std::string path = "/" + driver + "/" + std::to_string(i);
+      int turns = 0;
+      const auto start = std::chrono::steady_clock::now();
+      const auto result =
+          driver == "client" ? client.Get(At(path)) : fetcher.Fetch(At(path), [&] { ++turns; });
+      const auto waited = std::chrono::steady_clock::now() - start;
+      EXPECT_EQ(result.ok, c.ok) << result.error;
+      EXPECT_EQ(result.body, c.ok ? "page" : "");
+      std::lock_guard lock(mutex);
+      EXPECT_EQ(requests[path], c.requests);
+      EXPECT_GE(waited, std::chrono::seconds(c.waits) - 100ms);
+      // A wait the server asks for and that is not kept is not waited at all.
+      if (c.waits == 0) {
+        EXPECT_LT(waited, 10s);
+      }
+      // The fetcher gives the window its turn while it waits.
+      if (driver == "fetcher" && c.waits > 0) {
+        EXPECT_GE(turns, 10);
+      }
+    }
+  }
+}
+
+TEST_F(MultiFetcherTest, AHostThatThrottlesGetsFewerConnectionsFromThenOn) {
+  using Clock = std::chrono::steady_clock;
+  std::mutex mutex;
+  std::optional<Clock::time_point> throttled_at;
+  int active = 0;
+  int most_active_later = 0;
+  int requests_later = 0;
+  server.server().Get(R"(/page/\d+)",
+                      [&](const httplib::Request& request, httplib::Response& response) {
+                        {
+                          std::lock_guard lock(mutex);
+                          if (!throttled_at) {
+                            throttled_at = Clock::now();
+                            response.status = 429;
+                            response.set_header("Retry-After", "1");
+                            return;
+                          }
+                          ++active;
+                          // Pages sent before the throttled answer came back are done by then.
+                          if (Clock::now() - *throttled_at > 300ms) {
+                            ++requests_later;
+                            most_active_later = std::max(most_active_later, active);
+                          }
+                        }
+                        std::this_thread::sleep_for(50ms);
+                        {
+                          std::lock_guard lock(mutex);
+                          --active;
+                        }
+                        response.set_content(request.path, "text/html");
+                      });
+  server.Start();
+
+  CurlHttpClient client;
+  MultiFetcher fetcher(client);
+  constexpr int kPages = 60;
+  for (int i = 0; i < kPages; ++i) fetcher.Start(At("/page/" + std::to_string(i)));
+  for (int i = 0; i < kPages; ++i) {
+    const auto result = fetcher.Fetch(At("/page/" + std::to_string(i)));
+    EXPECT_TRUE(result.ok) << i << ": " << result.error;
+  }
+  std::lock_guard lock(mutex);
+  EXPECT_GT(requests_later, 0);
+  EXPECT_LE(most_active_later, 3);
 }
 
 }  // namespace
