@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <limits>
 
+#include "base/scan_window.h"
 #include "line/cp1251_literal.h"
 #include "line/encoding.h"
 #include "line/text.h"
-#include "stats/scan_window.h"
 
 namespace kavero {
 namespace {

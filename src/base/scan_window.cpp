@@ -1,4 +1,4 @@
-#include "stats/scan_window.h"
+#include "base/scan_window.h"
 
 #include <algorithm>
 
