@@ -1,40 +1,58 @@
 #include "base/scan_window.h"
 
-#include <algorithm>
+#include <cstring>
 
 namespace kavero {
+namespace {
 
-std::size_t MarkerIndex::Find(std::string_view marker, std::size_t from) {
-  auto known = std::find_if(answers_.begin(), answers_.end(),
-                            [&](const Answer& answer) { return answer.marker == marker; });
-  if (known == answers_.end()) {
-    known = answers_.insert(answers_.end(), Answer{std::string(marker), 0, 0});
-  } else if (known->from <= from && from <= known->found) {
-    return known->found;
+// A byte loop: the markers are a few bytes long, shorter than a library call.
+bool StartsWith(std::string_view text, std::size_t at, std::string_view marker) {
+  if (text.size() - at < marker.size()) return false;
+  for (std::size_t i = 0; i < marker.size(); ++i) {
+    if (text[at + i] != marker[i]) return false;
   }
-  known->from = from;
-  known->found = text_.find(marker, from);
-  return known->found;
+  return true;
 }
 
-std::int64_t ScanWindow::Pos(std::string_view marker) const {
-  if (marker.empty() || empty()) return 0;
-  const auto found = index_->Find(marker, begin_);
-  if (found == std::string_view::npos || found + marker.size() > end_) return 0;
-  return static_cast<std::int64_t>(found - begin_) + 1;
-}
+}  // namespace
 
-ScanWindow ScanWindow::From(std::int64_t start) const {
-  const auto size = static_cast<std::int64_t>(end_ - begin_);
-  if (start < 1) start = 1;
-  if (start > size) return {index_, end_, end_};
-  return {index_, begin_ + static_cast<std::size_t>(start - 1), end_};
-}
-
-ScanWindow ScanWindow::Before(std::int64_t pos) const {
-  const auto size = static_cast<std::int64_t>(end_ - begin_);
-  const auto count = std::clamp<std::int64_t>(pos - 1, 0, size);
-  return {index_, begin_, begin_ + static_cast<std::size_t>(count)};
+// In HTML the first byte of most markers, "<", comes every few bytes, so a
+// first-byte search stops all the time; testing three bytes of the marker at
+// 16 positions at once lets whole blocks go by.
+std::size_t FindMarker(std::string_view text, std::string_view marker, std::size_t from) {
+  using Block = unsigned char __attribute__((vector_size(16)));
+  constexpr std::size_t kWidth = sizeof(Block);
+  if (marker.empty() || text.size() < marker.size()) return std::string_view::npos;
+  const std::size_t last = text.size() - marker.size();  // the last possible start
+  const std::size_t middle = marker.size() / 2;
+  const std::size_t end = marker.size() - 1;
+  const auto splat = [](char byte) {
+    Block block;
+    for (std::size_t i = 0; i < kWidth; ++i) block[i] = static_cast<unsigned char>(byte);
+    return block;
+  };
+  const Block first_bytes = splat(marker[0]);
+  const Block middle_bytes = splat(marker[middle]);
+  const Block end_bytes = splat(marker[end]);
+  const auto load = [&text](std::size_t at) {
+    Block block;
+    std::memcpy(&block, text.data() + at, kWidth);
+    return block;
+  };
+  for (; from + kWidth - 1 <= last; from += kWidth) {
+    const Block candidates = (load(from) == first_bytes) & (load(from + middle) == middle_bytes) &
+                             (load(from + end) == end_bytes);
+    std::uint64_t halves[2];
+    std::memcpy(halves, &candidates, kWidth);
+    if ((halves[0] | halves[1]) == 0) continue;
+    for (std::size_t i = 0; i < kWidth; ++i) {
+      if (candidates[i] != 0 && StartsWith(text, from + i, marker)) return from + i;
+    }
+  }
+  for (; from <= last; ++from) {
+    if (StartsWith(text, from, marker)) return from;
+  }
+  return std::string_view::npos;
 }
 
 }  // namespace kavero
