@@ -1,5 +1,6 @@
 #include "base/scan_window.h"
 
+#include <bit>
 #include <cstring>
 
 namespace kavero {
@@ -20,6 +21,7 @@ bool StartsWith(std::string_view text, std::size_t at, std::string_view marker) 
 // first-byte search stops all the time; testing three bytes of the marker at
 // 16 positions at once lets whole blocks go by.
 std::size_t FindMarker(std::string_view text, std::string_view marker, std::size_t from) {
+  static_assert(std::endian::native == std::endian::little, "the first byte is the lowest");
   using Block = unsigned char __attribute__((vector_size(16)));
   constexpr std::size_t kWidth = sizeof(Block);
   if (marker.empty() || text.size() < marker.size()) return std::string_view::npos;
@@ -45,8 +47,12 @@ std::size_t FindMarker(std::string_view text, std::string_view marker, std::size
     std::uint64_t halves[2];
     std::memcpy(halves, &candidates, kWidth);
     if ((halves[0] | halves[1]) == 0) continue;
-    for (std::size_t i = 0; i < kWidth; ++i) {
-      if (candidates[i] != 0 && StartsWith(text, from + i, marker)) return from + i;
+    for (std::size_t half = 0; half < 2; ++half) {
+      // One bit per candidate byte (all ones or all zeros); the lowest bit is the first byte.
+      for (auto bits = halves[half] & 0x8080808080808080u; bits != 0; bits &= bits - 1) {
+        const auto at = from + half * 8 + static_cast<std::size_t>(std::countr_zero(bits)) / 8;
+        if (StartsWith(text, at, marker)) return at;
+      }
     }
   }
   for (; from <= last; ++from) {

@@ -31,9 +31,11 @@ TEST(FindMarker, FindsTheFirstOccurrenceFromTheGivenOffset) {
       {"abc", "c", 10, npos},
       {"<td<td", "<td", 1, 3},
       {"<t<td<tdd", "<td", 0, 2},
-      // First, middle and last byte in place, another one not: not a match.
+      // First, middle and last byte in place, another one not: not a match, the search goes on.
       {"<xxxbxx></table>", "</table>", 0, 8},
       {"xxxxxxxxxxxxxxx<xxxbxx></table>", "</table>", 0, 23},
+      {"<a>x<b>xyyyyyyyyyyyyyyyyyy", "<b>x", 0, 4},
+      {"<<xxbbx>></table>yyyyyyyyyyyyyyyy", "</table>", 0, 9},
       {cyrillic, "время"_w1251, 0, 7},
       {cyrillic, "Время"_w1251, 1, npos},
   };
