@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/scan_window.h"
 #include "line/cp1251_literal.h"
 #include "line/line_parser.h"
 #include "line/text.h"
@@ -44,12 +45,12 @@ std::vector<std::string> FootballLineIds(std::string_view menu) {
   const auto football = TextBefore(TextAfter(menu, kFootball, 8), "долгосрочные"_w1251);
   const auto page = ReplaceAll(ReplaceAll(football, "<b>", ""), "</b>", "");
   std::vector<std::string> ids;
-  SuffixScanner scan(page);
-  while (scan.Holds("checkbox")) {
-    scan.SkipAfter("checkbox", 8);
-    scan.SkipAfter("value=\"", 7);
-    ids.emplace_back(scan.Before("\""));
-    scan.SkipAfter(kFootball, 6);
+  MarkerIndex index(page);
+  ScanWindow scan(index);
+  while (scan.Contains("checkbox")) {
+    scan = scan.After("checkbox", 8).After("value=\"", 7);
+    ids.emplace_back(scan.Before("\"").view());
+    scan = scan.After(kFootball, 6);
   }
   return ids;
 }
@@ -70,21 +71,22 @@ std::string ParseLinePage(std::string_view page, const RunHooks& hooks) {
   // Sections may overlap: the page is unified once, and each section's table
   // is read from the same place in the unified copy.
   const std::string unified = UnifyCase(line_part);
-  SuffixScanner scan(line_part);
-  while (scan.Holds(kFootballHeading)) {
+  MarkerIndex index(line_part);
+  ScanWindow scan(index);
+  while (scan.Contains(kFootballHeading)) {
     hooks.ProcessMessages();
     if (hooks.gauge != nullptr) hooks.gauge->SetValue(hooks.gauge->value + 1);
-    scan.SkipTo(kFootballHeading);
+    scan = scan.From(scan.Pos(kFootballHeading));
     // 'Футбол. Англия. Премьер-лига:' names 'Англия. Премьер-лига'.
-    const auto heading = scan.Before("<");
+    const auto heading = scan.Before("<").view();
     const auto championship = Trim(TextSlice(heading, TextPos(kFootballHeading, heading) + 7,
                                              static_cast<std::int64_t>(heading.size()) - 8));
-    const auto section = TextSlice(scan.Rest(), 1, scan.Pos("</table>") + 8);
+    const auto section = TextSlice(scan.view(), 1, scan.Pos("</table>") + 8);
     const auto offset = static_cast<std::size_t>(section.data() - line_part.data());
     const auto table =
         ParseUnifiedTable(std::string_view(unified).substr(offset, section.size()), championship);
     // One byte on, so that a heading inside the section just read starts the next one.
-    scan.SkipAfter(kFootballHeading, 1);
+    scan = scan.After(kFootballHeading, 1);
     // The window gets its turn once per match, as if the lines were added one by one.
     for (auto count = std::count(table.begin(), table.end(), '\n'); count > 0; --count) {
       hooks.ProcessMessages();

@@ -1,10 +1,9 @@
 #include "line/line_parser.h"
 
 #include <array>
-#include <cstdint>
-#include <cstring>
 #include <utility>
 
+#include "base/scan_window.h"
 #include "line/cp1251_literal.h"
 #include "line/text.h"
 
@@ -36,55 +35,6 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 14> kCaseVar
 constexpr int kCellCount = 18;
 
 using Cells = std::array<std::string_view, kCellCount>;
-
-// A byte loop: the markers are a few bytes long, shorter than a library call.
-bool StartsWith(std::string_view text, std::size_t at, std::string_view marker) {
-  if (text.size() - at < marker.size()) return false;
-  for (std::size_t i = 0; i < marker.size(); ++i) {
-    if (text[at + i] != marker[i]) return false;
-  }
-  return true;
-}
-
-// Offset of the first occurrence of marker at or after `from`, npos when none.
-// In HTML the first byte of most markers, "<", comes every few bytes, so a
-// first-byte search stops all the time; testing three bytes of the marker at
-// 16 positions at once lets whole blocks go by.
-std::size_t FindMarker(std::string_view text, std::string_view marker, std::size_t from = 0) {
-  using Block = unsigned char __attribute__((vector_size(16)));
-  constexpr std::size_t kWidth = sizeof(Block);
-  if (marker.empty() || text.size() < marker.size()) return std::string_view::npos;
-  const std::size_t last = text.size() - marker.size();  // the last possible start
-  const std::size_t middle = marker.size() / 2;
-  const std::size_t end = marker.size() - 1;
-  const auto splat = [](char byte) {
-    Block block;
-    for (std::size_t i = 0; i < kWidth; ++i) block[i] = static_cast<unsigned char>(byte);
-    return block;
-  };
-  const Block first_bytes = splat(marker[0]);
-  const Block middle_bytes = splat(marker[middle]);
-  const Block end_bytes = splat(marker[end]);
-  const auto load = [&text](std::size_t at) {
-    Block block;
-    std::memcpy(&block, text.data() + at, kWidth);
-    return block;
-  };
-  for (; from + kWidth - 1 <= last; from += kWidth) {
-    const Block candidates = (load(from) == first_bytes) & (load(from + middle) == middle_bytes) &
-                             (load(from + end) == end_bytes);
-    std::uint64_t halves[2];
-    std::memcpy(halves, &candidates, kWidth);
-    if ((halves[0] | halves[1]) == 0) continue;
-    for (std::size_t i = 0; i < kWidth; ++i) {
-      if (candidates[i] != 0 && StartsWith(text, from + i, marker)) return from + i;
-    }
-  }
-  for (; from <= last; ++from) {
-    if (StartsWith(text, from, marker)) return from;
-  }
-  return std::string_view::npos;
-}
 
 bool Holds(std::string_view text, std::string_view marker) {
   return TextPos(marker, text) != 0;
@@ -121,43 +71,6 @@ void AppendMatch(std::string& out, std::string_view date, const Cells& cells,
 
 }  // namespace
 
-std::int64_t SuffixScanner::Pos(std::string_view marker) {
-  const auto at = Find(marker);
-  return at == std::string_view::npos ? 0 : static_cast<std::int64_t>(at - start_) + 1;
-}
-
-std::string_view SuffixScanner::Before(std::string_view marker) {
-  const auto at = Find(marker);
-  return at == std::string_view::npos ? std::string_view{} : text_.substr(start_, at - start_);
-}
-
-void SuffixScanner::SkipAfter(std::string_view marker, std::size_t skip) {
-  const auto at = Find(marker);
-  // A missing marker counts as position 0: the rest then starts at `skip`.
-  const auto offset =
-      at == std::string_view::npos ? (skip == 0 ? 0 : skip - 1) : at - start_ + skip;
-  start_ = offset >= text_.size() - start_ ? text_.size() : start_ + offset;
-}
-
-void SuffixScanner::SkipTo(std::string_view marker) {
-  const auto at = Find(marker);
-  if (at != std::string_view::npos) start_ = at;
-}
-
-std::size_t SuffixScanner::Find(std::string_view marker) {
-  for (std::size_t i = 0; i < found_count_; ++i) {
-    auto& found = found_[i];
-    if (found.marker.data() != marker.data() && found.marker != marker) continue;
-    if (found.at != std::string_view::npos && found.at < start_) {
-      found.at = FindMarker(text_, marker, start_);
-    }
-    return found.at;
-  }
-  const auto at = FindMarker(text_, marker, start_);
-  if (found_count_ < found_.size()) found_[found_count_++] = {marker, at};
-  return at;
-}
-
 std::string UnifyCase(std::string_view text) {
   // What ReplaceAll would give, written in place: a form has its spelling's
   // length and no capital letter, so writing it never makes a new occurrence
@@ -179,21 +92,22 @@ std::string ParseLineTable(std::string_view section, std::string_view championsh
 std::string ParseUnifiedTable(std::string_view section, std::string_view championship) {
   // The first row is dropped unread. Only a lower-case "</tr" ends it: no
   // spelling of another marker is unified into "</tr".
-  SuffixScanner table(section);
-  const auto text = TextAfter(table.Before("</table"), "</tr", 4);
+  MarkerIndex index(section);
+  auto scan = ScanWindow(index).Before("</table").After("</tr", 4);
   std::string out;
   std::string_view date;
-  SuffixScanner scan(text);
-  while (scan.Holds("<tr")) {
-    scan.SkipAfter("<tr", 3);
-    SuffixScanner row(scan.Before("</tr"));
-    scan.SkipAfter("</tr", 4);
+  while (scan.Contains("<tr")) {
+    scan = scan.After("<tr", 3);
+    const auto row_end = scan.Pos("</tr");
+    auto row = scan.Before(row_end);
+    scan = scan.From(row_end + 4);
 
     Cells cells;
     for (int i = 0; i < kCellCount; ++i) {
-      row.SkipAfter("<td", 4);
-      cells[i] = row.Before("</td");
-      row.SkipAfter("</td", 4);
+      row = row.After("<td", 4);
+      const auto cell_end = row.Pos("</td");
+      cells[i] = row.Before(cell_end).view();
+      row = row.From(cell_end + 4);
       if (i == 0 && Holds(cells[0], "colspan")) break;
     }
     if (Holds(cells[0], "colspan")) {

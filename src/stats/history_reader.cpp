@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "base/scan_window.h"
 #include "line/cp1251_literal.h"
 #include "line/encoding.h"
 #include "line/text.h"
-#include "stats/scan_window.h"
 
 namespace kavero {
 namespace {

@@ -6,10 +6,10 @@
 #include <limits>
 #include <optional>
 
+#include "base/scan_window.h"
 #include "line/cp1251_literal.h"
 #include "line/encoding.h"
 #include "line/text.h"
-#include "stats/scan_window.h"
 
 namespace kavero {
 namespace {

@@ -106,38 +106,6 @@ TEST(ParseLineTable, EveryCallStartsWithoutADate) {
   EXPECT_EQ(GetField(line, 20), "Испания "_w1251);
 }
 
-// The scanner must cut exactly as the plain routines do, whatever the block
-// boundaries of its search and whatever it remembers between cuts.
-TEST(SuffixScanner, CutsLikeThePlainRoutines) {
-  const std::string_view markers[] = {"<tr", "</tr", "<", "r>", "</table>"};
-  unsigned seed = 7;
-  const auto next = [&seed](unsigned range) {
-    seed = seed * 1103515245u + 12345u;
-    return (seed >> 16) % range;
-  };
-  for (int round = 0; round < 3000; ++round) {
-    std::string text;
-    for (unsigned length = next(90); text.size() < length;) text += "<tr/>ab"[next(7)];
-    if (next(4) == 0) text += "</table>";
-    SuffixScanner scan(text);
-    std::string_view rest = text;
-    for (int step = 0; step < 12; ++step) {
-      const auto marker = markers[next(5)];
-      ASSERT_EQ(scan.Pos(marker), TextPos(marker, rest)) << text << " " << marker;
-      ASSERT_EQ(scan.Before(marker), TextBefore(rest, marker)) << text << " " << marker;
-      const auto skip = next(9);
-      if (next(3) == 0) {
-        scan.SkipTo(marker);
-        rest = TextFrom(rest, marker);
-      } else {
-        scan.SkipAfter(marker, skip);
-        rest = TextAfter(rest, marker, skip);
-      }
-      ASSERT_EQ(scan.Rest(), rest) << text << " " << marker << " " << skip;
-    }
-  }
-}
-
 TEST(UnifyCase, GivesWhatReplacingEverySpellingInTurnGives) {
   const std::pair<std::string_view, std::string_view> spellings[] = {
       {"<TR", "<tr"},
