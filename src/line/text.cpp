@@ -164,6 +164,7 @@ int ScorePart(std::string_view score, int part) {
   const auto main = Trim(TextBefore(score, "("));
   auto inner = Trim(TextSlice(score, bracket + 1, static_cast<std::int64_t>(score.size())));
   if (!inner.empty()) inner = TextBefore(inner, ")");
+  // clang-format off
   switch (part) {
     case 1: return ScoreNumbers(main).first;
     case 2: return ScoreNumbers(main).second;
@@ -171,6 +172,7 @@ int ScorePart(std::string_view score, int part) {
     case 4: return ScoreNumbers(inner).second;
     default: return 0;
   }
+  // clang-format on
 }
 
 std::string DistinctFirstFields(std::string_view text) {
