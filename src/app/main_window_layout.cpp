@@ -20,8 +20,8 @@
 #include "app/main_window.h"
 #include "app/match_table_model.h"
 #include "app/start_pictures.h"
-#include "line/cp1251_literal.h"
 #include "app/widget_text.h"
+#include "line/cp1251_literal.h"
 #include "line/text.h"
 
 namespace kavero::app {

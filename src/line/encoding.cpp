@@ -63,7 +63,8 @@ const std::array<std::string, 256>& Cp1251Table() {
       char* out_ptr = out;
       std::size_t in_left = 1;
       std::size_t out_left = sizeof out;
-      if (iconv(converter.get(), &in_ptr, &in_left, &out_ptr, &out_left) == static_cast<std::size_t>(-1)) {
+      if (iconv(converter.get(), &in_ptr, &in_left, &out_ptr, &out_left) ==
+          static_cast<std::size_t>(-1)) {
         built[byte] = "\xEF\xBF\xBD";
       } else {
         built[byte].assign(out, out_ptr);
@@ -85,7 +86,8 @@ std::optional<std::string> Utf8ToCp1251(std::string_view utf8) {
   char* out_ptr = out.data();
   std::size_t out_left = out.size();
   while (in_left > 0) {
-    if (iconv(handle, &in_ptr, &in_left, &out_ptr, &out_left) != static_cast<std::size_t>(-1)) break;
+    if (iconv(handle, &in_ptr, &in_left, &out_ptr, &out_left) != static_cast<std::size_t>(-1))
+      break;
     if (errno != EILSEQ) return std::nullopt;  // EINVAL: a sequence cut short at the end
     const std::size_t length = Utf8SequenceLength({in_ptr, in_left});
     if (length == 0) return std::nullopt;
