@@ -12,7 +12,10 @@ namespace {
 class Converter {
  public:
   Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {
-    if (handle_ == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv_open failed");
+    // (iconv_t)-1 is iconv_open's documented failure value.
+    if (handle_ == reinterpret_cast<iconv_t>(-1)) {  // NOLINT(performance-no-int-to-ptr)
+      throw std::runtime_error("iconv_open failed");
+    }
   }
   ~Converter() { iconv_close(handle_); }
   Converter(const Converter&) = delete;
@@ -121,9 +124,7 @@ std::string LowerCp1251(std::string_view text) {
   std::string out(text);
   for (char& c : out) {
     const auto byte = static_cast<unsigned char>(c);
-    if ((byte >= 'A' && byte <= 'Z')) {
-      c = static_cast<char>(byte + 32);
-    } else if (byte >= 0xC0 && byte <= 0xDF) {
+    if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDF)) {
       c = static_cast<char>(byte + 32);
     } else if (byte == 0xA8) {  // Ё
       c = static_cast<char>(0xB8);
