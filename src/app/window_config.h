@@ -21,8 +21,9 @@ struct WindowConfig {
   bool read_ahead = true;
 };
 
-// The compile-time addresses, "saves.txt" beside the executable and the
-// system's regional settings. Needs the application object.
+// The compile-time addresses, "saves.txt" beside the executable (or in the
+// user's data folder when that folder takes no files, see saves_location.h)
+// and the system's regional settings. Needs the application object.
 WindowConfig DefaultWindowConfig();
 
 }  // namespace kavero::app
