@@ -42,7 +42,8 @@ class MainWindow : public QWidget {
   // Replaceable so that tests can record instead of blocking or launching.
   std::function<void(const QString&)> show_information;
   std::function<void(const QString&)> show_error;
-  std::function<void(const QUrl&)> open_url;
+  // False when no program took the address (no browser, no desktop).
+  std::function<bool(const QUrl&)> open_url;
 
   const std::string& CurrentLanguage() const { return current_language_; }
   const std::vector<std::string>& TeamPageList() const { return team_page_list_; }
