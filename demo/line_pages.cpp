@@ -48,8 +48,8 @@ std::string MatchRow(const World& world, const TagStyle& style, const Fixture& f
   const MatchOdds& odds = fixture.odds;
   // A far-off handicap is not offered.
   const bool handicap_offered = std::abs(odds.handicap) <= 2;
-  auto handicap_cell = [&](std::string text) {
-    return Cell(style, "class=\"k\"", handicap_offered ? text : "&nbsp;");
+  auto handicap_cell = [&](std::string_view text) {
+    return Cell(style, "class=\"k\"", handicap_offered ? text : std::string_view("&nbsp;"));
   };
   std::string row = "<" + std::string(style.row) + " class=\"ev\">";
   row += Cell(style, "", ClockText(fixture.kickoff));

@@ -76,7 +76,9 @@ ParsedOptions ParseOptions(const std::vector<std::string>& arguments) {
       return parsed;
     }
     if (!understood) {
-      parsed.error = "invalid value for " + name + ": " + value;
+      parsed.error = "invalid value for " + name;
+      parsed.error += ": ";
+      parsed.error += value;
       return parsed;
     }
   }

@@ -32,6 +32,7 @@ std::vector<std::vector<std::pair<int, int>>> DoubleRoundRobin(const std::vector
   auto rounds = first_half;
   for (const auto& pairs : first_half) {
     std::vector<std::pair<int, int>> swapped;
+    swapped.reserve(pairs.size());
     for (const auto& [home, away] : pairs) swapped.emplace_back(away, home);
     rounds.push_back(std::move(swapped));
   }

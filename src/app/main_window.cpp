@@ -71,7 +71,7 @@ MainWindow::MainWindow(WindowConfig config, QWidget* parent)
     QMessageBox::information(this, windowTitle(), text);
   };
   show_error = [this](const QString& text) { QMessageBox::critical(this, windowTitle(), text); };
-  open_url = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+  open_url = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
   choose_csv_path = [this](const QString& suggested) {
     return QFileDialog::getSaveFileName(this, QString(), suggested, QStringLiteral("CSV (*.csv)"));
   };
@@ -240,7 +240,11 @@ std::string MainWindow::TranslateChampionship(std::string_view name) const {
 }
 
 void MainWindow::spSkinXFormButton2Click() {
-  open_url(QUrl(QString::fromStdString(config_.publishing_server + std::string(kHelpPath))));
+  const QUrl help(QString::fromStdString(config_.publishing_server + std::string(kHelpPath)));
+  // Without a browser the address is all the user can be given.
+  if (!open_url(help)) {
+    show_information(QStringLiteral("Open the help page in a web browser:\n") + help.toString());
+  }
 }
 
 void MainWindow::FillDateChoice() {

@@ -46,7 +46,8 @@ class MainWindow : public QWidget {
   // Replaceable so that tests can record instead of blocking or launching.
   std::function<void(const QString&)> show_information;
   std::function<void(const QString&)> show_error;
-  std::function<void(const QUrl&)> open_url;
+  // False when no program took the address (no browser, no desktop).
+  std::function<bool(const QUrl&)> open_url;
   // Asks where to export a table, offering `suggested`; empty when cancelled.
   std::function<QString(const QString& suggested)> choose_csv_path;
 

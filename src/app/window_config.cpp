@@ -1,11 +1,11 @@
 #include "app/window_config.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLocale>
 
 #include "app/regional.h"
 #include "app/report_log.h"
+#include "app/saves_location.h"
 #include "web/addresses.h"
 
 namespace kavero::app {
@@ -15,9 +15,8 @@ WindowConfig DefaultWindowConfig() {
   config.bookmaker_site = std::string(BookmakerSite);
   config.publishing_server = std::string(PublishingServer);
   config.home_page = std::string(PublisherHomePage);
-  config.saves_path = QDir(QCoreApplication::applicationDirPath())
-                          .filePath(QStringLiteral("saves.txt"))
-                          .toStdString();
+  config.saves_path =
+      SavesPath(QCoreApplication::applicationDirPath(), UserDataFolder()).toStdString();
   config.regional = RegionalSettingsOf(QLocale::system());
   config.report_log_path = DefaultReportLogPath();
   return config;

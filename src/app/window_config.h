@@ -22,9 +22,10 @@ struct WindowConfig {
   std::string report_log_path;  // the run report on disk; "" writes none
 };
 
-// The compile-time addresses, "saves.txt" beside the executable, the report
-// log in the user's application data and the system's regional settings.
-// Needs the application object.
+// The compile-time addresses, "saves.txt" beside the executable (or in the
+// user's data folder when that folder takes no files, see saves_location.h),
+// the report log in the user's application data and the system's regional
+// settings. Needs the application object.
 WindowConfig DefaultWindowConfig();
 
 }  // namespace kavero::app

@@ -19,6 +19,7 @@ struct Utf8Text {
 constexpr unsigned char Cp1251Byte(char32_t cp) {
   if (cp < 0x80) return static_cast<unsigned char>(cp);
   if (cp >= 0x410 && cp <= 0x44F) return static_cast<unsigned char>(cp - 0x410 + 0xC0);
+  // clang-format off
   switch (cp) {
     case 0x401: return 0xA8;   // Ё
     case 0x451: return 0xB8;   // ё
@@ -30,6 +31,7 @@ constexpr unsigned char Cp1251Byte(char32_t cp) {
     case 0x2116: return 0xB9;  // №
     default: break;
   }
+  // clang-format on
   throw "character not available in Windows-1251 literals";
 }
 

@@ -6,7 +6,9 @@
 namespace kavero {
 namespace {
 
-bool IsLeap(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeap(int year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
   static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -44,7 +46,8 @@ std::optional<Date> ParseDayMonthYear(std::string_view text) {
   const auto day = Number(parts[0]);
   const auto month = Number(parts[1]);
   auto year = Number(parts[2]);
-  if (!day || !month || !year || (parts[2].size() != 2 && parts[2].size() != 4)) return std::nullopt;
+  if (!day || !month || !year || (parts[2].size() != 2 && parts[2].size() != 4))
+    return std::nullopt;
   if (parts[2].size() == 2) *year += 2000;
   if (*year < 1 || *month < 1 || *month > 12 || *day < 1 || *day > DaysInMonth(*year, *month)) {
     return std::nullopt;

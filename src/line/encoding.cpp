@@ -12,7 +12,10 @@ namespace {
 class Converter {
  public:
   Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {
-    if (handle_ == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv_open failed");
+    // (iconv_t)-1 is iconv_open's documented failure value.
+    if (handle_ == reinterpret_cast<iconv_t>(-1)) {  // NOLINT(performance-no-int-to-ptr)
+      throw std::runtime_error("iconv_open failed");
+    }
   }
   ~Converter() { iconv_close(handle_); }
   Converter(const Converter&) = delete;
@@ -63,7 +66,8 @@ const std::array<std::string, 256>& Cp1251Table() {
       char* out_ptr = out;
       std::size_t in_left = 1;
       std::size_t out_left = sizeof out;
-      if (iconv(converter.get(), &in_ptr, &in_left, &out_ptr, &out_left) == static_cast<std::size_t>(-1)) {
+      if (iconv(converter.get(), &in_ptr, &in_left, &out_ptr, &out_left) ==
+          static_cast<std::size_t>(-1)) {
         built[byte] = "\xEF\xBF\xBD";
       } else {
         built[byte].assign(out, out_ptr);
@@ -85,7 +89,8 @@ std::optional<std::string> Utf8ToCp1251(std::string_view utf8) {
   char* out_ptr = out.data();
   std::size_t out_left = out.size();
   while (in_left > 0) {
-    if (iconv(handle, &in_ptr, &in_left, &out_ptr, &out_left) != static_cast<std::size_t>(-1)) break;
+    if (iconv(handle, &in_ptr, &in_left, &out_ptr, &out_left) != static_cast<std::size_t>(-1))
+      break;
     if (errno != EILSEQ) return std::nullopt;  // EINVAL: a sequence cut short at the end
     const std::size_t length = Utf8SequenceLength({in_ptr, in_left});
     if (length == 0) return std::nullopt;
@@ -119,9 +124,7 @@ std::string LowerCp1251(std::string_view text) {
   std::string out(text);
   for (char& c : out) {
     const auto byte = static_cast<unsigned char>(c);
-    if ((byte >= 'A' && byte <= 'Z')) {
-      c = static_cast<char>(byte + 32);
-    } else if (byte >= 0xC0 && byte <= 0xDF) {
+    if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDF)) {
       c = static_cast<char>(byte + 32);
     } else if (byte == 0xA8) {  // Ё
       c = static_cast<char>(0xB8);

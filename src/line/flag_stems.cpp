@@ -8,6 +8,7 @@ namespace kavero {
 const std::vector<std::string_view>& FlagStems() {
   // A constant array first: clang 14 crashes on these literals inside a
   // vector's initializer list.
+  // clang-format off
   static constexpr std::string_view kStems[] = {
       "",
       "Албани"_w1251, "Алжир"_w1251, "Андор"_w1251, "Аргентин"_w1251, "Армени"_w1251,
@@ -40,6 +41,7 @@ const std::vector<std::string_view>& FlagStems() {
       "NCAA", "ULEB", "ВТБ"_w1251, "Еврочеллендж"_w1251, "Адриати"_w1251,
       "Пары"_w1251, "WTA", "ATP", "AHL", "КХЛ"_w1251, "NHL",
   };
+  // clang-format on
   static const std::vector<std::string_view> stems(std::begin(kStems), std::end(kStems));
   return stems;
 }

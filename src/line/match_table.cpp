@@ -3,6 +3,7 @@
 namespace kavero {
 
 const std::string* TextCell(const MatchRow& row, int column) {
+  // clang-format off
   switch (column) {
     case 1: return &row.date;
     case 2: return &row.time;
@@ -14,6 +15,7 @@ const std::string* TextCell(const MatchRow& row, int column) {
     case 8: return &row.url;
     default: return nullptr;
   }
+  // clang-format on
 }
 
 std::string* TextCell(MatchRow& row, int column) {

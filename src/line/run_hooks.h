@@ -14,7 +14,9 @@ struct Gauge {
     maximum = new_maximum < 0 ? 0 : new_maximum;
     SetValue(value);
   }
-  void SetValue(int new_value) { value = new_value < 0 ? 0 : (new_value > maximum ? maximum : new_value); }
+  void SetValue(int new_value) {
+    value = new_value < 0 ? 0 : (new_value > maximum ? maximum : new_value);
+  }
 };
 
 // Thrown out of ProcessMessages when the window is closing: the running loop ends there.

@@ -74,7 +74,8 @@ std::string_view GetField(std::string_view line, int n) {
 // Same result as restarting the search at the beginning after every
 // replacement, in linear time: the part already written out holds no
 // occurrence except near its end, where a replacement may have formed one.
-std::string ReplaceAll(std::string_view text, std::string_view old_text, std::string_view new_text) {
+std::string ReplaceAll(std::string_view text, std::string_view old_text,
+                       std::string_view new_text) {
   if (old_text.empty() || text.find(old_text) == std::string_view::npos) return std::string(text);
   const std::size_t span = old_text.size() - 1;
   std::string out;
@@ -164,6 +165,7 @@ int ScorePart(std::string_view score, int part) {
   const auto main = Trim(TextBefore(score, "("));
   auto inner = Trim(TextSlice(score, bracket + 1, static_cast<std::int64_t>(score.size())));
   if (!inner.empty()) inner = TextBefore(inner, ")");
+  // clang-format off
   switch (part) {
     case 1: return ScoreNumbers(main).first;
     case 2: return ScoreNumbers(main).second;
@@ -171,6 +173,7 @@ int ScorePart(std::string_view score, int part) {
     case 4: return ScoreNumbers(inner).second;
     default: return 0;
   }
+  // clang-format on
 }
 
 std::string DistinctFirstFields(std::string_view text) {

@@ -71,7 +71,10 @@ class WindowTest : public ::testing::Test {
     window_ = std::make_unique<MainWindow>(config);
     window_->show_information = [this](const QString& text) { information_ << text; };
     window_->show_error = [this](const QString& text) { errors_ << text; };
-    window_->open_url = [this](const QUrl& url) { opened_ << url.toString(); };
+    window_->open_url = [this](const QUrl& url) {
+      opened_ << url.toString();
+      return browser_opens_;
+    };
     return *window_;
   }
   // A window whose publisher is the test's loopback server, started here.
@@ -94,6 +97,7 @@ class WindowTest : public ::testing::Test {
   QStringList information_;
   QStringList errors_;
   QStringList opened_;
+  bool browser_opens_ = true;  // what open_url answers
 };
 
 }  // namespace kavero::app::testing

@@ -164,9 +164,23 @@ TEST_F(WindowTest, HelpOpensThePublishersManualPage) {
   ASSERT_EQ(opened_.size(), 1);
   EXPECT_EQ(opened_[0].toStdString(),
             server_.base() + "index.php?option=com_content&view=article&id=193&Itemid=35#manual");
+  EXPECT_TRUE(information_.isEmpty());
   emit Control<QLabel>("spSkinLinkLabel1")->linkActivated("http://home.example/");
   EXPECT_EQ(opened_.last(), "http://home.example/");
   EXPECT_EQ(window.CurrentLanguage(), "ENG");
+}
+
+TEST_F(WindowTest, HelpWithoutABrowserShowsTheAddress) {
+  browser_opens_ = false;
+  server_.Start();
+  Open(Config(server_.base()));
+  Control<QAbstractButton>("spSkinXFormButton2")->click();
+  EXPECT_EQ(opened_.size(), 1);
+  ASSERT_EQ(information_.size(), 1);
+  EXPECT_EQ(information_[0].toStdString(),
+            "Open the help page in a web browser:\n" + server_.base() +
+                "index.php?option=com_content&view=article&id=193&Itemid=35#manual");
+  EXPECT_TRUE(errors_.isEmpty());
 }
 
 }  // namespace

@@ -174,7 +174,8 @@ TEST_F(BookmakerSite, AsksForTheFootballSectionsOfTheMenu) {
   Serve(std::string(menu), kLinePage);
   EXPECT_EQ(Download(), Match("19.02.2011", "Англия"_w1251));
   const std::vector<std::string> expected = {
-      "/bets/bets.php?line_id[]=1", "/bets/bets2.php?line_id[]=12&line_id[]=57&line_id[]=9%20%269&line_id[]=a-1.b_2~&"};
+      "/bets/bets.php?line_id[]=1",
+      "/bets/bets2.php?line_id[]=12&line_id[]=57&line_id[]=9%20%269&line_id[]=a-1.b_2~&"};
   EXPECT_EQ(Targets(), expected);
   EXPECT_EQ(gauge_.maximum, 4);
   EXPECT_EQ(gauge_.value, 1);

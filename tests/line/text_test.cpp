@@ -92,12 +92,13 @@ TEST(TextRoutines, ScoreParts) {
     int expected;
   };
   const Case cases[] = {
-      {"2:1 (1:0)", 1, 2}, {"2:1 (1:0)", 2, 1}, {"2:1 (1:0)", 3, 1}, {"2:1 (1:0)", 4, 0},
+      {"2:1 (1:0)", 1, 2}, {"2:1 (1:0)", 2, 1}, {"2:1 (1:0)", 3, 1},  {"2:1 (1:0)", 4, 0},
       {"2:1 (1:0)", 0, 0}, {"2:1 (1:0)", 5, 0}, {"2:x (1:0)", 2, -1}, {"2:1", 1, 0},
-      {"2:1", 2, 0},       {"21 (1:0)", 1, -1}, {"21 (1:0)", 2, 21}, {"2 :1 (0:0)", 1, -1},
+      {"2:1", 2, 0},       {"21 (1:0)", 1, -1}, {"21 (1:0)", 2, 21},  {"2 :1 (0:0)", 1, -1},
       {"3:0 (1:0", 3, 0},  {"", 1, 0},
   };
-  for (const auto& c : cases) EXPECT_EQ(ScorePart(c.score, c.part), c.expected) << c.score << " " << c.part;
+  for (const auto& c : cases)
+    EXPECT_EQ(ScorePart(c.score, c.part), c.expected) << c.score << " " << c.part;
 }
 
 TEST(TextRoutines, DigitsToInt) {
@@ -111,7 +112,8 @@ TEST(TextRoutines, DigitsToInt) {
 }
 
 TEST(TextRoutines, DistinctFirstFields) {
-  EXPECT_EQ(DistinctFirstFields("a>>x>>\r\nb>>y>>\r\na>>z>>\r\n>>w>>\r\n  >>v>>\r\nb"), "a\r\nb\r\n");
+  EXPECT_EQ(DistinctFirstFields("a>>x>>\r\nb>>y>>\r\na>>z>>\r\n>>w>>\r\n  >>v>>\r\nb"),
+            "a\r\nb\r\n");
   EXPECT_EQ(DistinctFirstFields(""), "");
 }
 
@@ -136,10 +138,10 @@ TEST(Encoding, Utf8ToCp1251) {
   EXPECT_EQ(Utf8ToCp1251("caf\xC3\xA9 \xE2\x82\xAC"), std::string("caf? \x88"));  // é lacks, € has
   EXPECT_EQ(Utf8ToCp1251("\xF0\x9F\x98\x80!"), std::string("?!"));
   EXPECT_EQ(Utf8ToCp1251(""), std::string());
-  EXPECT_FALSE(Utf8ToCp1251("\xD4\xF3\xF2"));        // Windows-1251 bytes
-  EXPECT_FALSE(Utf8ToCp1251("ab\xD0"));              // cut short
-  EXPECT_FALSE(Utf8ToCp1251("\xC0\x80"));            // overlong
-  EXPECT_FALSE(Utf8ToCp1251("\xED\xA0\x80"));        // surrogate
+  EXPECT_FALSE(Utf8ToCp1251("\xD4\xF3\xF2"));  // Windows-1251 bytes
+  EXPECT_FALSE(Utf8ToCp1251("ab\xD0"));        // cut short
+  EXPECT_FALSE(Utf8ToCp1251("\xC0\x80"));      // overlong
+  EXPECT_FALSE(Utf8ToCp1251("\xED\xA0\x80"));  // surrogate
 }
 
 TEST(Encoding, Cp1251ToUtf8AndLowerCase) {
