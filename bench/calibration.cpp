@@ -14,8 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "line/encoding.h"
-#include "line/text.h"
+#include "base/encoding.h"
+#include "base/field_line.h"
+#include "base/text_cuts.h"
 #include "random.h"
 #include "season.h"
 #include "stats/goals_model.h"

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "line/cp1251_literal.h"
+#include "base/cp1251_literal.h"
 #include "line/line_download.h"
 #include "line/line_parser.h"
 

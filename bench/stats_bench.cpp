@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "line/cp1251_literal.h"
+#include "base/cp1251_literal.h"
 #include "stats/load_match_stats.h"
 
 namespace kavero {

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "line/encoding.h"
+#include "base/encoding.h"
 #include "world.h"
 
 namespace kavero::demo {

@@ -1,7 +1,8 @@
 // Score and number readers, and the indicators built on them: each input line
 // is one score of both history tables.
+#include "base/scores.h"
+#include "base/text_cuts.h"
 #include "fuzz_input.h"
-#include "line/text.h"
 #include "stats/step_indicators.h"
 #include "stats/team_page.h"
 

@@ -1,7 +1,8 @@
 // The list of team page addresses, and looking a club up in it.
 // Input: list, byte 0x01, club name.
+#include "base/field_line.h"
+#include "base/text_cuts.h"
 #include "fuzz_input.h"
-#include "line/text.h"
 #include "stats/team_page.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -13,7 +13,7 @@
 #include "line/load_line.h"
 #include "results/date_filter.h"
 #include "results/general_format.h"
-#include "stats/match_details.h"
+#include "stats/indicator_rules.h"
 #include "stats/stats_pass.h"
 #include "stats/step_indicators.h"
 #include "stats/steps_outcome.h"

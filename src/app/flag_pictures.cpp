@@ -1,6 +1,6 @@
 #include "app/flag_pictures.h"
 
-#include "line/text.h"
+#include "line/flag_stems.h"
 
 // The pictures live in a static library's resource; this keeps the linker from
 // dropping them. Q_INIT_RESOURCE must stand outside every namespace.

@@ -4,7 +4,7 @@
 #include <QColor>
 #include <QString>
 
-#include "line/match_table.h"
+#include "base/match_table.h"
 
 namespace kavero::app {
 

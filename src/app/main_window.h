@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "app/window_config.h"
-#include "line/match_table.h"
-#include "line/page_report.h"
-#include "line/run_hooks.h"
+#include "base/match_table.h"
+#include "base/page_report.h"
+#include "base/run_hooks.h"
 #include "stats/match_stats.h"
 #include "stats/stats_pass.h"
 #include "web/curl_http_client.h"

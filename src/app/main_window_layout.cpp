@@ -23,8 +23,8 @@
 #include "app/match_table_model.h"
 #include "app/start_pictures.h"
 #include "app/widget_text.h"
-#include "line/cp1251_literal.h"
-#include "line/text.h"
+#include "base/cp1251_literal.h"
+#include "line/flag_stems.h"
 
 namespace kavero::app {
 namespace {

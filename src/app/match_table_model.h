@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/goals_hints.h"
-#include "line/match_table.h"
+#include "base/match_table.h"
 
 namespace kavero::app {
 

@@ -2,7 +2,7 @@
 
 #include <QDate>
 
-#include "line/encoding.h"
+#include "base/encoding.h"
 
 namespace kavero::app {
 

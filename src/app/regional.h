@@ -2,7 +2,7 @@
 // The user's regional settings and today's date, as the core takes them.
 #include <QLocale>
 
-#include "line/dates.h"
+#include "base/dates.h"
 
 namespace kavero::app {
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "line/page_report.h"
+#include "base/page_report.h"
 
 namespace kavero::app {
 

@@ -3,7 +3,7 @@
 // address and the reason, in a window of its own beside the main one.
 #include <QWidget>
 
-#include "line/page_report.h"
+#include "base/page_report.h"
 
 namespace kavero::app {
 

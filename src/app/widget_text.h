@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "line/encoding.h"
+#include "base/encoding.h"
 
 namespace kavero::app {
 

@@ -3,7 +3,7 @@
 // the defaults; tests point the window at their own servers and folders.
 #include <string>
 
-#include "line/dates.h"
+#include "base/dates.h"
 #include "web/easy_setup.h"
 #include "web/url_probe.h"
 

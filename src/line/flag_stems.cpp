@@ -1,7 +1,9 @@
+#include "line/flag_stems.h"
+
 #include <iterator>
 
-#include "line/cp1251_literal.h"
-#include "line/text.h"
+#include "base/cp1251_literal.h"
+#include "base/text_cuts.h"
 
 namespace kavero {
 
@@ -44,6 +46,13 @@ const std::vector<std::string_view>& FlagStems() {
   // clang-format on
   static const std::vector<std::string_view> stems(std::begin(kStems), std::end(kStems));
   return stems;
+}
+
+int FlagIndex(std::string_view name, const std::vector<std::string_view>& stems) {
+  for (std::size_t k = 1; k < stems.size(); ++k) {
+    if (TextPos(Trim(stems[k]), name) != 0) return static_cast<int>(k);
+  }
+  return 0;
 }
 
 }  // namespace kavero

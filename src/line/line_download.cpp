@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/cp1251_literal.h"
 #include "base/scan_window.h"
-#include "line/cp1251_literal.h"
+#include "base/text_cuts.h"
 #include "line/line_parser.h"
-#include "line/text.h"
 
 namespace kavero {
 

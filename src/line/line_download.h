@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "line/page_report.h"
-#include "line/run_hooks.h"
+#include "base/page_report.h"
+#include "base/run_hooks.h"
 #include "web/http_client.h"
 
 namespace kavero {

@@ -3,9 +3,11 @@
 #include <array>
 #include <utility>
 
+#include "base/cp1251_literal.h"
+#include "base/field_line.h"
+#include "base/html_cells.h"
 #include "base/scan_window.h"
-#include "line/cp1251_literal.h"
-#include "line/text.h"
+#include "base/text_cuts.h"
 
 namespace kavero {
 
@@ -40,32 +42,31 @@ bool Holds(std::string_view text, std::string_view marker) {
   return TextPos(marker, text) != 0;
 }
 
-// A field line is one line of text: a line break (or a NUL, which ends a
-// text of lines) inside a cell would split the match into two records.
-void AppendField(std::string& line, std::string_view field) {
+// A match is one line of text: a line break (or a NUL, which ends a text of
+// lines) inside a cell would split it into two records.
+void AppendCell(std::string& line, std::string_view cell) {
   const auto from = line.size();
-  line += field;
-  for (auto i = from; i < line.size(); ++i) {
+  AppendField(line, cell);
+  for (auto i = from; i + 2 < line.size(); ++i) {
     if (line[i] == '\r' || line[i] == '\n' || line[i] == '\0') line[i] = ' ';
   }
-  line += ">>";
 }
 
 void AppendMatch(std::string& out, std::string_view date, const Cells& cells,
                  std::string_view championship) {
-  AppendField(out, date);
-  AppendField(out, CellText(cells[0]));
-  AppendField(out, CellText(cells[1]));
-  AppendField(out, CellText(cells[4]));
-  AppendField(out, CellText(cells[2]));
-  AppendField(out, CellText(cells[3]));
-  AppendField(out, CellText(cells[3]));
-  for (int cell = 5; cell <= 12; ++cell) AppendField(out, CellText(cells[cell]));
-  AppendField(out, LinkTarget(cells[17]));
-  AppendField(out, Trim(CellText(cells[13])));
-  AppendField(out, CellText(cells[14]));
-  AppendField(out, CellText(cells[15]));
-  AppendField(out, championship);
+  AppendCell(out, date);
+  AppendCell(out, CellText(cells[0]));
+  AppendCell(out, CellText(cells[1]));
+  AppendCell(out, CellText(cells[4]));
+  AppendCell(out, CellText(cells[2]));
+  AppendCell(out, CellText(cells[3]));
+  AppendCell(out, CellText(cells[3]));
+  for (int cell = 5; cell <= 12; ++cell) AppendCell(out, CellText(cells[cell]));
+  AppendCell(out, LinkTarget(cells[17]));
+  AppendCell(out, Trim(CellText(cells[13])));
+  AppendCell(out, CellText(cells[14]));
+  AppendCell(out, CellText(cells[15]));
+  AppendCell(out, championship);
   out += "\r\n";
 }
 

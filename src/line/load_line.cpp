@@ -6,8 +6,10 @@
 #include <unordered_set>
 #include <vector>
 
+#include "base/field_line.h"
+#include "base/text_cuts.h"
+#include "line/flag_stems.h"
 #include "line/line_download.h"
-#include "line/text.h"
 
 namespace kavero {
 

@@ -2,10 +2,10 @@
 // Filling the match table from the bookmaker's betting line.
 #include <string_view>
 
-#include "line/dates.h"
-#include "line/match_table.h"
-#include "line/page_report.h"
-#include "line/run_hooks.h"
+#include "base/dates.h"
+#include "base/match_table.h"
+#include "base/page_report.h"
+#include "base/run_hooks.h"
 #include "web/http_client.h"
 
 namespace kavero {

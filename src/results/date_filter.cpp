@@ -4,7 +4,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "line/text.h"
+#include "base/text_cuts.h"
 
 namespace kavero {
 

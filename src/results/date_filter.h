@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "line/match_table.h"
+#include "base/match_table.h"
 
 namespace kavero {
 

@@ -4,11 +4,11 @@
 #include <cmath>
 #include <cstdio>
 
-#include "line/cp1251_literal.h"
-#include "line/encoding.h"
+#include "base/cp1251_literal.h"
+#include "base/encoding.h"
+#include "base/scores.h"
 #include "results/csv_text.h"
 #include "results/general_format.h"
-#include "stats/goals_model.h"
 
 namespace kavero {
 namespace {

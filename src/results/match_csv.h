@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "line/match_table.h"
+#include "base/match_table.h"
 
 namespace kavero {
 

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "line/match_table.h"
+#include "base/match_table.h"
 #include "web/addresses.h"
 #include "web/http_client.h"
 #include "web/url_probe.h"

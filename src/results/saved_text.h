@@ -2,7 +2,7 @@
 // A match table as the lines of the saved file.
 #include <string>
 
-#include "line/match_table.h"
+#include "base/match_table.h"
 
 namespace kavero {
 

@@ -5,7 +5,8 @@
 #include <cmath>
 #include <string>
 
-#include "line/text.h"
+#include "base/scores.h"
+#include "base/text_cuts.h"
 
 namespace kavero {
 namespace {
@@ -60,18 +61,6 @@ std::optional<TeamGoals> ReadTeamGoals(const LeagueRow& row) {
   const int conceded = DigitsToInt(Trim(goals.substr(cut + 1)));
   if (scored < 0 || conceded < 0) return std::nullopt;
   return TeamGoals{games, scored, conceded};
-}
-
-std::optional<double> ReadDecimal(std::string_view text) {
-  std::string number(Trim(text));
-  if (const std::size_t comma = number.find(','); comma != std::string::npos) number[comma] = '.';
-  double value = 0;
-  const char* end = number.data() + number.size();
-  const auto [stop, error] = std::from_chars(number.data(), end, value);
-  if (number.empty() || error != std::errc() || stop != end || !std::isfinite(value)) {
-    return std::nullopt;
-  }
-  return value;
 }
 
 double ChanceAtMost(double mean, int goals) {

@@ -5,31 +5,10 @@
 #include <optional>
 #include <string_view>
 
+#include "base/goals_outlook.h"
 #include "stats/match_stats.h"
 
 namespace kavero {
-
-// One side of the total (under or over) at the offered odds. Chances are
-// shares of the stake: on a quarter line each half of it counts for one half.
-struct SideOutlook {
-  double win = 0;              // the model's chance that the stake wins
-  double push = 0;             // ... that it comes back
-  double expected_return = 0;  // per unit staked, at the offered odds
-  double edge = 0;             // expected_return - 1
-  double fair = 0;             // the market's chance, margin removed
-};
-
-struct GoalsModel {
-  double home_goals = 0;   // the home side's expected goals
-  double away_goals = 0;   // the away side's
-  double total_goals = 0;  // their sum: the match's goals are Poisson of it
-  double line = 0;         // the offered total
-  double margin = 0;       // 1/under + 1/over - 1
-  SideOutlook under, over;
-};
-
-// The edge from which an odds cell is marked.
-inline constexpr double kMarkedEdge = 0.05;
 
 // A team's league row as the model reads it: "И" and "З - П".
 struct TeamGoals {
@@ -38,9 +17,6 @@ struct TeamGoals {
 // Games, then goals for and against written "f-a" (spaces or a colon
 // allowed); nothing without games or with unreadable cells.
 std::optional<TeamGoals> ReadTeamGoals(const LeagueRow& row);
-
-// A number written with "." or "," as the decimal point; nothing for any other text.
-std::optional<double> ReadDecimal(std::string_view text);
 
 // The Poisson chance of at most `goals` goals (0 below 0).
 double ChanceAtMost(double mean, int goals);

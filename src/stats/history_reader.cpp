@@ -2,10 +2,11 @@
 
 #include <string>
 
+#include "base/cp1251_literal.h"
+#include "base/encoding.h"
+#include "base/html_cells.h"
 #include "base/scan_window.h"
-#include "line/cp1251_literal.h"
-#include "line/encoding.h"
-#include "line/text.h"
+#include "base/text_cuts.h"
 
 namespace kavero {
 namespace {

@@ -4,8 +4,10 @@
 #include <array>
 #include <cmath>
 
-#include "line/cp1251_literal.h"
-#include "line/text.h"
+#include "base/cp1251_literal.h"
+#include "base/field_line.h"
+#include "base/scores.h"
+#include "base/text_cuts.h"
 #include "stats/history_reader.h"
 #include "stats/team_page.h"
 

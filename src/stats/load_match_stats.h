@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "line/match_table.h"
+#include "base/match_table.h"
 #include "stats/match_stats.h"
 #include "web/http_client.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "line/page_report.h"
+#include "base/page_report.h"
 
 namespace kavero {
 

@@ -12,7 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "line/match_table.h"
+#include "base/match_table.h"
 #include "web/http_client.h"
 #include "web/multi_fetcher.h"
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "line/match_table.h"
+#include "base/match_table.h"
 #include "stats/match_stats.h"
 #include "web/curl_http_client.h"
 

@@ -2,7 +2,8 @@
 
 #include <span>
 
-#include "line/text.h"
+#include "base/scores.h"
+#include "base/text_cuts.h"
 
 namespace kavero {
 namespace {

@@ -4,7 +4,7 @@
 // value of its own shows as not read.
 #include <cstddef>
 
-#include "line/match_table.h"
+#include "base/match_table.h"
 #include "stats/match_stats.h"
 
 namespace kavero {

@@ -6,10 +6,11 @@
 #include <limits>
 #include <optional>
 
+#include "base/cp1251_literal.h"
+#include "base/encoding.h"
+#include "base/field_line.h"
 #include "base/scan_window.h"
-#include "line/cp1251_literal.h"
-#include "line/encoding.h"
-#include "line/text.h"
+#include "base/text_cuts.h"
 
 namespace kavero {
 namespace {
@@ -18,10 +19,7 @@ constexpr std::string_view kDefaultTeamRecord = "0>>0>>0>>0>>0>>0>>0-0>>0>>";
 
 std::string JoinFields(std::initializer_list<std::string_view> fields) {
   std::string line;
-  for (auto field : fields) {
-    line += field;
-    line += ">>";
-  }
+  for (auto field : fields) AppendField(line, field);
   return line;
 }
 
@@ -89,20 +87,6 @@ void ReadMatchRecords(std::string_view area, std::vector<std::string>& lines) {
   }
 }
 
-// An optionally signed decimal integer that fits 32 bits; -1 for any other text.
-std::int64_t SignedValue(std::string_view text) {
-  const bool negative = !text.empty() && text.front() == '-';
-  if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
-  if (text.empty() || text.front() < '0' || text.front() > '9') return -1;
-  std::int32_t value = 0;
-  // The sign goes with the digits: "-2147483648" fits, its magnitude alone does not.
-  const char* first = negative ? text.data() - 1 : text.data();
-  const char* last = text.data() + text.size();
-  const auto [end, error] = std::from_chars(first, last, value);
-  if (error != std::errc() || end != last) return -1;
-  return value;
-}
-
 }  // namespace
 
 std::string FindTeamEntry(const std::vector<std::string>& team_page_list, std::string_view team) {
@@ -141,17 +125,6 @@ std::string ReadTeamPage(PageSource& pages, std::string_view team, std::string_v
   std::vector<std::string> lines{TeamRecord(team_row)};
   ReadMatchRecords(TextSlice(page, marker + 1, page_length), lines);
   return JoinLines(lines);
-}
-
-int GoalTotal(std::string_view score) {
-  score = Trim(score);
-  const auto colon = TextPos(":", score);
-  const auto total =
-      SignedValue(Trim(TextSlice(score, 1, colon - 1))) +
-      SignedValue(Trim(TextSlice(score, colon + 1, static_cast<std::int64_t>(score.size()))));
-  // Two sides each within range can still add up beyond it: not a score either.
-  if (total > std::numeric_limits<int>::max() || total < std::numeric_limits<int>::min()) return -1;
-  return static_cast<int>(total);
 }
 
 }  // namespace kavero

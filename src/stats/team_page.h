@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "line/page_report.h"
+#include "base/page_report.h"
 #include "web/http_client.h"
 
 namespace kavero {
@@ -21,9 +21,5 @@ std::string TeamPageAddress(const std::vector<std::string>& team_page_list, std:
 // fails, is no UTF-8 or has no row for the team goes into `report`.
 std::string ReadTeamPage(PageSource& pages, std::string_view team, std::string_view address,
                          PageReport* report = nullptr);
-
-// Home plus away goals of a score "h:a", each side an optionally signed
-// integer or -1 when it is not one (so ":" gives -2 and "3" gives 2).
-int GoalTotal(std::string_view score);
 
 }  // namespace kavero

@@ -1,6 +1,6 @@
 #include "web/form_encode.h"
 
-#include "line/text.h"
+#include "base/text_cuts.h"
 
 namespace kavero {
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <initializer_list>
 
-#include "line/text.h"
+#include "base/text_cuts.h"
 
 namespace kavero {
 namespace {

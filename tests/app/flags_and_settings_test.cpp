@@ -7,8 +7,9 @@
 
 #include "app/flag_pictures.h"
 #include "app/regional.h"
-#include "line/encoding.h"
-#include "line/text.h"
+#include "base/encoding.h"
+#include "base/text_cuts.h"
+#include "line/flag_stems.h"
 
 namespace kavero::app {
 namespace {

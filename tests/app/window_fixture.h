@@ -15,7 +15,7 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "line/encoding.h"
+#include "base/encoding.h"
 #include "support/loopback_server.h"
 
 namespace kavero::app::testing {

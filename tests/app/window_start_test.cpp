@@ -6,7 +6,7 @@
 #include <QProgressBar>
 #include <QTableView>
 
-#include "line/text.h"
+#include "base/text_cuts.h"
 #include "window_fixture.h"
 
 namespace kavero::app::testing {

@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "line/cp1251_literal.h"
-#include "line/text.h"
+#include "base/cp1251_literal.h"
+#include "base/text_cuts.h"
 
 namespace kavero {
 namespace {

@@ -4,10 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "base/encoding.h"
+#include "base/field_line.h"
+#include "base/text_cuts.h"
 #include "demo_site_fixture.h"
-#include "line/encoding.h"
 #include "line/line_download.h"
-#include "line/text.h"
 #include "line_pages.h"
 #include "page_text.h"
 #include "publisher_files.h"

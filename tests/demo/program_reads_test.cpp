@@ -5,10 +5,11 @@
 
 #include <map>
 
+#include "base/encoding.h"
+#include "base/field_line.h"
+#include "base/text_cuts.h"
 #include "demo_site_fixture.h"
-#include "line/encoding.h"
 #include "line/line_download.h"
-#include "line/text.h"
 #include "page_text.h"
 #include "stats/load_match_stats.h"
 #include "stats/team_page.h"

@@ -11,8 +11,8 @@
 #include <thread>
 #include <vector>
 
+#include "base/cp1251_literal.h"
 #include "demo_site_fixture.h"
-#include "line/cp1251_literal.h"
 #include "web/curl_http_client.h"
 #include "web/url_probe.h"
 

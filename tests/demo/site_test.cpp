@@ -7,10 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "base/encoding.h"
+#include "base/field_line.h"
+#include "base/text_cuts.h"
 #include "demo_site_fixture.h"
-#include "line/encoding.h"
 #include "line/line_download.h"
-#include "line/text.h"
 #include "web/curl_http_client.h"
 
 namespace kavero::demo {

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <set>
 
+#include "base/encoding.h"
 #include "clubs.h"
 #include "demo_site_fixture.h"
-#include "line/encoding.h"
-#include "line/text.h"
+#include "line/flag_stems.h"
 #include "line_pages.h"
 #include "page_text.h"
 #include "stats_pages.h"

@@ -4,9 +4,9 @@
 
 #include <chrono>
 
+#include "base/cp1251_literal.h"
+#include "base/encoding.h"
 #include "hostile_answers.h"
-#include "line/cp1251_literal.h"
-#include "line/encoding.h"
 #include "line/line_download.h"
 #include "stats/load_match_stats.h"
 #include "stats/step_indicators.h"

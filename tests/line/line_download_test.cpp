@@ -4,8 +4,8 @@
 
 #include <mutex>
 
+#include "base/text_cuts.h"
 #include "line/line_parser.h"
-#include "line/text.h"
 #include "line_page_fixture.h"
 #include "support/loopback_server.h"
 #include "web/curl_http_client.h"

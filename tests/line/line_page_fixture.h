@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "line/cp1251_literal.h"
+#include "base/cp1251_literal.h"
 
 namespace kavero::testing {
 

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "line/text.h"
+#include "base/field_line.h"
+#include "base/text_cuts.h"
 #include "line_page_fixture.h"
 
 namespace kavero {

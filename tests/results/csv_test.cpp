@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "line/cp1251_literal.h"
+#include "base/cp1251_literal.h"
 #include "results/csv_text.h"
 #include "results/match_csv.h"
 #include "results/replace_file.h"

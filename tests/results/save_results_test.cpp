@@ -8,7 +8,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "line/cp1251_literal.h"
+#include "base/cp1251_literal.h"
 #include "results/saved_text.h"
 #include "support/loopback_server.h"
 #include "web/curl_http_client.h"

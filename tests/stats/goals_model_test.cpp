@@ -1,4 +1,5 @@
 #include "stats/goals_model.h"
+#include "base/scores.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/encoding.h"
 #include "fake_page_source.h"
-#include "line/encoding.h"
 #include "page_fixtures.h"
 
 namespace kavero {

@@ -2,8 +2,8 @@
 // names of the match table are Windows-1251.
 #include <gtest/gtest.h>
 
-#include "line/cp1251_literal.h"
-#include "line/encoding.h"
+#include "base/cp1251_literal.h"
+#include "base/encoding.h"
 #include "page_fixtures.h"
 #include "stats/load_match_stats.h"
 #include "support/loopback_server.h"

@@ -9,8 +9,8 @@
 #include <map>
 #include <mutex>
 
-#include "line/encoding.h"
-#include "line/run_hooks.h"
+#include "base/encoding.h"
+#include "base/run_hooks.h"
 #include "page_fixtures.h"
 #include "stats/load_match_stats.h"
 #include "stats/step_indicators.h"

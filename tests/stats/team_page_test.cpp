@@ -1,9 +1,10 @@
 #include "stats/team_page.h"
+#include "base/scores.h"
 
 #include <gtest/gtest.h>
 
+#include "base/encoding.h"
 #include "fake_page_source.h"
-#include "line/encoding.h"
 #include "page_fixtures.h"
 
 namespace kavero {

@@ -9,7 +9,7 @@
 #include <sstream>
 #include <thread>
 
-#include "line/cp1251_literal.h"
+#include "base/cp1251_literal.h"
 #include "support/loopback_server.h"
 #include "support/raw_listener.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "line/cp1251_literal.h"
+#include "base/cp1251_literal.h"
 
 namespace kavero {
 namespace {

@@ -5,7 +5,7 @@
 #include <chrono>
 #include <cstdlib>
 
-#include "line/cp1251_literal.h"
+#include "base/cp1251_literal.h"
 #include "support/loopback_server.h"
 #include "support/raw_listener.h"
 #include "web/curl_http_client.h"

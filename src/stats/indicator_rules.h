@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "line/match_table.h"
+#include "base/match_table.h"
 #include "stats/match_stats.h"
 
 namespace kavero {

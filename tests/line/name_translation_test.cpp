@@ -1,11 +1,11 @@
-#include "app/translation.h"
+#include "line/name_translation.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "line/cp1251_literal.h"
-#include "line/encoding.h"
+#include "base/cp1251_literal.h"
+#include "base/encoding.h"
 
 namespace kavero {
 namespace {

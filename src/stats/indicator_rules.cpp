@@ -1,11 +1,11 @@
-#include "stats/match_details.h"
+#include "stats/indicator_rules.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 
-#include "line/text.h"
+#include "base/text_cuts.h"
 
 namespace kavero {
 namespace {

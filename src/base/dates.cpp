@@ -1,4 +1,4 @@
-#include "line/dates.h"
+#include "base/dates.h"
 
 #include <cstdio>
 #include <vector>

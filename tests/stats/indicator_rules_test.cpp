@@ -1,4 +1,4 @@
-#include "stats/match_details.h"
+#include "stats/indicator_rules.h"
 
 #include <gtest/gtest.h>
 

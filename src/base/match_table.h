@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "line/page_report.h"
-#include "stats/goals_model.h"
+#include "base/goals_outlook.h"
+#include "base/page_report.h"
 
 namespace kavero {
 

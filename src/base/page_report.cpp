@@ -1,8 +1,8 @@
-#include "line/page_report.h"
+#include "base/page_report.h"
 
 #include <algorithm>
 
-#include "line/encoding.h"
+#include "base/encoding.h"
 
 namespace kavero {
 namespace {

@@ -1,4 +1,4 @@
-#include "line/match_table.h"
+#include "base/match_table.h"
 
 namespace kavero {
 

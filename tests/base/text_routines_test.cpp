@@ -1,9 +1,13 @@
-#include "line/text.h"
+#include "base/field_line.h"
+#include "base/html_cells.h"
+#include "base/scores.h"
+#include "base/text_cuts.h"
+#include "line/flag_stems.h"
 
 #include <gtest/gtest.h>
 
-#include "line/cp1251_literal.h"
-#include "line/encoding.h"
+#include "base/cp1251_literal.h"
+#include "base/encoding.h"
 
 namespace kavero {
 namespace {

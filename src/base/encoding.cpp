@@ -1,4 +1,4 @@
-#include "line/encoding.h"
+#include "base/encoding.h"
 
 #include <iconv.h>
 

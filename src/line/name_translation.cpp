@@ -1,10 +1,10 @@
-#include "app/translation.h"
+#include "line/name_translation.h"
 
 #include <array>
 #include <vector>
 
-#include "line/encoding.h"
-#include "line/text.h"
+#include "base/encoding.h"
+#include "base/text_cuts.h"
 
 namespace kavero {
 namespace {

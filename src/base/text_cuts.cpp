@@ -1,8 +1,6 @@
-#include "line/text.h"
+#include "base/text_cuts.h"
 
 #include <algorithm>
-#include <limits>
-#include <unordered_set>
 
 namespace kavero {
 
@@ -66,11 +64,6 @@ std::string JoinLines(const std::vector<std::string>& lines) {
   return joined;
 }
 
-std::string_view GetField(std::string_view line, int n) {
-  for (int i = 1; i < n; ++i) line = TextAfter(line, ">>", 2);
-  return TextBefore(line, ">>");
-}
-
 // Same result as restarting the search at the beginning after every
 // replacement, in linear time: the part already written out holds no
 // occurrence except near its end, where a replacement may have formed one.
@@ -112,87 +105,6 @@ std::string ReplaceAll(std::string_view text, std::string_view old_text,
     out.append(new_text);
     dirty = pos >= span ? pos - span : 0;
   }
-}
-
-std::string_view CellText(std::string_view fragment) {
-  if (fragment == "&nbsp;") return "0";
-  auto text = Trim(fragment);
-  if (TextPos(">", text) != 0) text = TextAfter(text, ">", 1);
-  if (TextPos("<", text) != 0) text = TextBefore(text, "<");
-  return text;
-}
-
-std::string_view LinkTarget(std::string_view fragment) {
-  constexpr std::string_view kMarker = "a href=\"";
-  auto text = Trim(fragment);
-  if (TextPos(kMarker, text) == 0) return text;
-  return TextBefore(TextAfter(text, kMarker, 8), "\"");
-}
-
-std::string_view ColspanText(std::string_view fragment) {
-  auto text = TextSlice(fragment, TextPos("colspan", fragment) + 1,
-                        static_cast<std::int64_t>(fragment.size()));
-  text = TextAfter(text, ">", 1);
-  if (TextPos("<", text) != 0) text = TextBefore(text, "<");
-  return text;
-}
-
-int DigitsToInt(std::string_view text) {
-  if (text.empty()) return -1;
-  std::int64_t value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return -1;
-    value = value * 10 + (c - '0');
-    if (value > std::numeric_limits<std::int32_t>::max()) return -1;
-  }
-  return static_cast<int>(value);
-}
-
-namespace {
-
-// Numbers of a "h:a" text: the one before ":" and the one after it.
-std::pair<int, int> ScoreNumbers(std::string_view text) {
-  if (text.empty()) return {0, 0};
-  const auto colon = TextPos(":", text);
-  return {DigitsToInt(TextSlice(text, 1, colon - 1)),
-          DigitsToInt(TextSlice(text, colon + 1, static_cast<std::int64_t>(text.size())))};
-}
-
-}  // namespace
-
-int ScorePart(std::string_view score, int part) {
-  const auto bracket = TextPos("(", score);
-  const auto main = Trim(TextBefore(score, "("));
-  auto inner = Trim(TextSlice(score, bracket + 1, static_cast<std::int64_t>(score.size())));
-  if (!inner.empty()) inner = TextBefore(inner, ")");
-  // clang-format off
-  switch (part) {
-    case 1: return ScoreNumbers(main).first;
-    case 2: return ScoreNumbers(main).second;
-    case 3: return ScoreNumbers(inner).first;
-    case 4: return ScoreNumbers(inner).second;
-    default: return 0;
-  }
-  // clang-format on
-}
-
-std::string DistinctFirstFields(std::string_view text) {
-  std::unordered_set<std::string_view> seen;
-  std::vector<std::string> collected;
-  for (auto line : SplitLines(text)) {
-    const auto field = GetField(line, 1);
-    if (seen.count(field) != 0 || Trim(field).empty()) continue;
-    seen.insert(field);
-    collected.emplace_back(field);
-  }
-  return JoinLines(collected);
-}
-
-int FlagIndex(std::string_view name, const std::vector<std::string_view>& stems) {
-  for (std::size_t k = 1; k < stems.size(); ++k) {
-    if (TextPos(Trim(stems[k]), name) != 0) return static_cast<int>(k);
-  }
-  return 0;
 }
 
 }  // namespace kavero
