@@ -6,7 +6,7 @@
 #include "line/encoding.h"
 #include "line/line_download.h"
 #include "line/text.h"
-#include "web/curl_http_client.h"
+#include "web/curl/curl_http_client.h"
 
 namespace kavero::demo {
 namespace {

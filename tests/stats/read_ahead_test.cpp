@@ -15,8 +15,8 @@
 #include "stats/load_match_stats.h"
 #include "stats/step_indicators.h"
 #include "support/loopback_server.h"
-#include "web/curl_http_client.h"
-#include "web/multi_fetcher.h"
+#include "web/curl/curl_http_client.h"
+#include "web/curl/multi_fetcher.h"
 
 namespace kavero {
 namespace {

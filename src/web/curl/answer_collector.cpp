@@ -1,4 +1,4 @@
-#include "web/answer_collector.h"
+#include "web/curl/answer_collector.h"
 
 #include <ctime>
 #include <string_view>
