@@ -8,7 +8,7 @@
 
 namespace kavero {
 
-// The program's HTTP client (see web/curl/curl_http_client.h).
+// The program's HTTP client (CurlHttpClient).
 std::unique_ptr<SessionClient> MakeHttpClient(const HttpLimits& limits = {});
 
 }  // namespace kavero

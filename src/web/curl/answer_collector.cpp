@@ -3,7 +3,7 @@
 #include <ctime>
 #include <string_view>
 
-#include "web/header_lines.h"
+#include "web/curl/header_lines.h"
 
 namespace kavero {
 

@@ -7,7 +7,7 @@
 
 #include "web/curl/curl_handles.h"
 #include "web/curl/easy_setup.h"
-#include "web/header_lines.h"
+#include "web/curl/header_lines.h"
 #include "web/system_proxy.h"
 
 namespace kavero {
