@@ -18,7 +18,6 @@
 #include "stats/step_indicators.h"
 #include "stats/steps_outcome.h"
 #include "web/keeping_turn.h"
-#include "web/pumping_client.h"
 #include "web/url_probe.h"
 
 namespace kavero::app {
@@ -38,7 +37,8 @@ void MainWindow::RunAnalysis() {
   run_not_read_ = 0;
   {
     // The line pages can take a while: the window keeps its turn meanwhile.
-    PumpingClient client(ID, [this] { ProcessMessages(); });
+    const auto pumping = ID.NewPumpingClient([this] { ProcessMessages(); });
+    HttpClient& client = *pumping;
     LoadLine(next_grid1_rows_, client, config_.bookmaker_site, Hooks(), Today(),
              config_.regional.short_date_format, &run_report_);
   }

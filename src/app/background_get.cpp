@@ -1,7 +1,5 @@
 #include "app/background_get.h"
 
-#include "web/multi_fetcher.h"
-
 namespace kavero::app {
 namespace {
 
@@ -10,10 +8,10 @@ constexpr int kWaitMs = 10;
 
 }  // namespace
 
-BackgroundGet::BackgroundGet(const CurlHttpClient& client, std::string address,
+BackgroundGet::BackgroundGet(const SessionClient& client, std::string address,
                              std::function<void(FetchResult)> done, QObject* parent)
     : QObject(parent),
-      fetcher_(std::make_unique<MultiFetcher>(client)),
+      fetcher_(client.NewPageBatch()),
       address_(std::move(address)),
       done_(std::move(done)) {
   fetcher_->Start(address_);

@@ -8,12 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "web/curl_http_client.h"
 #include "web/http_client.h"
-
-namespace kavero {
-class MultiFetcher;
-}
+#include "web/page_batch.h"
+#include "web/session_client.h"
 
 namespace kavero::app {
 
@@ -21,7 +18,7 @@ class BackgroundGet : public QObject {
  public:
   // `done` runs once, when the answer (or the failure) is in. The client must
   // outlive this object.
-  BackgroundGet(const CurlHttpClient& client, std::string address,
+  BackgroundGet(const SessionClient& client, std::string address,
                 std::function<void(FetchResult)> done, QObject* parent = nullptr);
   ~BackgroundGet() override;
 
@@ -33,7 +30,7 @@ class BackgroundGet : public QObject {
  private:
   void Step(int wait_ms);
 
-  std::unique_ptr<MultiFetcher> fetcher_;
+  std::unique_ptr<PageBatch> fetcher_;
   std::string address_;
   std::function<void(FetchResult)> done_;
   QTimer timer_;

@@ -32,8 +32,8 @@
 #include "line/name_translation.h"
 #include "results/date_filter.h"
 #include "results/save_results.h"
+#include "web/clients.h"
 #include "web/keeping_turn.h"
-#include "web/pumping_client.h"
 
 namespace kavero::app {
 namespace {
@@ -65,7 +65,8 @@ void FillHistory(QTableWidget* grid, const HistoryTable& rows) {
 MainWindow::MainWindow(WindowConfig config, QWidget* parent)
     : QWidget(parent),
       config_(std::move(config)),
-      ID(config_.http_limits),
+      client_(MakeHttpClient(config_.http_limits)),
+      ID(*client_),
       flag_pictures_(LoadFlagPictures()) {
   show_information = [this](const QString& text) {
     QMessageBox::information(this, windowTitle(), text);
@@ -285,7 +286,8 @@ StatsSources MainWindow::StatsSourcesOfWindow() {
 void MainWindow::SaveResultsOf(const MatchTable& table) {
   const ProbeLimits probe_limits = config_.probe_limits;
   // The probe and the post keep the window answering while the publisher thinks.
-  PumpingClient client(ID, [this] { ProcessMessages(); });
+  const auto pumping = ID.NewPumpingClient([this] { ProcessMessages(); });
+  HttpClient& client = *pumping;
   SaveResults(table, {.language = current_language_,
                       .today = TodayText(),
                       .decimal_separator = config_.regional.decimal_separator,

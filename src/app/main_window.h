@@ -14,7 +14,7 @@
 #include "base/run_hooks.h"
 #include "stats/match_stats.h"
 #include "stats/stats_pass.h"
-#include "web/curl_http_client.h"
+#include "web/session_client.h"
 
 class QAction;
 class QCheckBox;
@@ -168,7 +168,8 @@ class MainWindow : public QWidget {
   void NoteRunProblems();
 
   WindowConfig config_;
-  CurlHttpClient ID;
+  std::unique_ptr<SessionClient> client_;
+  SessionClient& ID;  // the client, under its usual name
   std::string current_language_;
   std::vector<std::string> team_page_list_;
   std::string team_dictionary_;

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "base/dates.h"
-#include "web/easy_setup.h"
+#include "web/http_client.h"
 #include "web/url_probe.h"
 
 namespace kavero::app {

@@ -27,7 +27,7 @@ std::vector<std::vector<std::string>> PlanPass(const MatchTable& table,
   return plan;
 }
 
-ReadAhead::ReadAhead(MultiFetcher& fetcher, std::vector<std::vector<std::string>> plan,
+ReadAhead::ReadAhead(PageBatch& fetcher, std::vector<std::vector<std::string>> plan,
                      std::size_t window, std::size_t byte_budget)
     : fetcher_(fetcher),
       plan_(std::move(plan)),

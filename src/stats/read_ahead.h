@@ -14,7 +14,7 @@
 
 #include "base/match_table.h"
 #include "web/http_client.h"
-#include "web/multi_fetcher.h"
+#include "web/page_batch.h"
 
 namespace kavero {
 
@@ -35,8 +35,8 @@ class ReadAhead : public PageSource {
   static constexpr std::size_t kDefaultByteBudget = std::size_t{64} << 20;
 
   // `plan` holds the pages of each row of the pass (PlanPass); at most
-  // `window` rows are read ahead. The fetcher must outlive this object.
-  ReadAhead(MultiFetcher& fetcher, std::vector<std::vector<std::string>> plan,
+  // `window` rows are read ahead. The batch must outlive this object.
+  ReadAhead(PageBatch& fetcher, std::vector<std::vector<std::string>> plan,
             std::size_t window = kDefaultWindow, std::size_t byte_budget = kDefaultByteBudget);
   ~ReadAhead() override;
   ReadAhead(const ReadAhead&) = delete;
@@ -79,7 +79,7 @@ class ReadAhead : public PageSource {
   // Takes over the finished pages of the row; tells whether all are in.
   bool RowReady(std::size_t row);
 
-  MultiFetcher& fetcher_;
+  PageBatch& fetcher_;
   std::vector<std::vector<std::string>> plan_;
   std::size_t window_;
   std::size_t byte_budget_;

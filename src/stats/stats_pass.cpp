@@ -2,7 +2,6 @@
 
 #include "stats/load_match_stats.h"
 #include "stats/read_ahead.h"
-#include "web/multi_fetcher.h"
 
 namespace kavero {
 
@@ -10,7 +9,7 @@ StatsPass::StatsPass(const MatchTable& table, StatsSources sources, bool read_ah
                      std::function<void()> process_messages)
     : table_(table), sources_(std::move(sources)), process_messages_(std::move(process_messages)) {
   if (!read_ahead) return;
-  fetcher_ = std::make_unique<MultiFetcher>(sources_.client);
+  fetcher_ = sources_.client.NewPageBatch();
   ahead_ = std::make_unique<ReadAhead>(
       *fetcher_, PlanPass(table_, sources_.bookmaker_site, sources_.team_page_list));
 }

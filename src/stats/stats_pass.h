@@ -10,15 +10,15 @@
 
 #include "base/match_table.h"
 #include "stats/match_stats.h"
-#include "web/curl_http_client.h"
+#include "web/page_batch.h"
+#include "web/session_client.h"
 
 namespace kavero {
 
 class ReadAhead;
-class MultiFetcher;
 
 struct StatsSources {
-  CurlHttpClient& client;
+  SessionClient& client;
   std::string bookmaker_site;
   const std::vector<std::string>& team_page_list;
 };
@@ -40,7 +40,7 @@ class StatsPass {
   const MatchTable& table_;
   StatsSources sources_;
   std::function<void()> process_messages_;
-  std::unique_ptr<MultiFetcher> fetcher_;
+  std::unique_ptr<PageBatch> fetcher_;
   std::unique_ptr<ReadAhead> ahead_;
 };
 

@@ -1,8 +1,20 @@
 #pragma once
+#include <chrono>
+#include <cstddef>
 #include <string>
 #include <vector>
 
 namespace kavero {
+
+// What a client and a batch of its pages allow an exchange.
+struct HttpLimits {
+  // A connection not made within this time fails.
+  std::chrono::milliseconds connect_timeout{15'000};
+  // A transfer that receives nothing for this long fails (whole seconds, at least 1).
+  std::chrono::seconds stall_timeout{30};
+  // A body larger than this fails; what fitted is kept.
+  std::size_t max_body = std::size_t{64} << 20;
+};
 
 // Why an exchange failed, so that a report can say it in the user's words.
 enum class FetchFailure {

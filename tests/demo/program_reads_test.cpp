@@ -14,7 +14,7 @@
 #include "stats/load_match_stats.h"
 #include "stats/team_page.h"
 #include "team_pages.h"
-#include "web/curl_http_client.h"
+#include "web/curl/curl_http_client.h"
 
 namespace kavero::demo {
 namespace {

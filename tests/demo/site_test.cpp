@@ -12,7 +12,7 @@
 #include "base/text_cuts.h"
 #include "demo_site_fixture.h"
 #include "line/line_download.h"
-#include "web/curl_http_client.h"
+#include "web/curl/curl_http_client.h"
 
 namespace kavero::demo {
 namespace {

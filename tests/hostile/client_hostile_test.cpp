@@ -4,7 +4,7 @@
 
 #include "hostile_answers.h"
 #include "measure.h"
-#include "web/curl_http_client.h"
+#include "web/curl/curl_http_client.h"
 
 namespace kavero::testing::hostile {
 namespace {

@@ -15,7 +15,7 @@
 
 #include "measure.h"
 #include "support/raw_listener.h"
-#include "web/easy_setup.h"
+#include "web/curl/easy_setup.h"
 
 namespace kavero::testing::hostile {
 

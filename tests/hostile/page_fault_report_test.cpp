@@ -11,7 +11,7 @@
 #include "stats/load_match_stats.h"
 #include "stats/step_indicators.h"
 #include "stats/team_page.h"
-#include "web/curl_http_client.h"
+#include "web/curl/curl_http_client.h"
 
 namespace kavero::testing::hostile {
 namespace {

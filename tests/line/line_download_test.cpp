@@ -8,7 +8,7 @@
 #include "line/line_parser.h"
 #include "line_page_fixture.h"
 #include "support/loopback_server.h"
-#include "web/curl_http_client.h"
+#include "web/curl/curl_http_client.h"
 
 namespace kavero {
 namespace {

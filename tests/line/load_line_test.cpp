@@ -4,7 +4,7 @@
 
 #include "line_page_fixture.h"
 #include "support/loopback_server.h"
-#include "web/curl_http_client.h"
+#include "web/curl/curl_http_client.h"
 
 namespace kavero {
 namespace {

@@ -11,7 +11,7 @@
 #include "base/cp1251_literal.h"
 #include "results/saved_text.h"
 #include "support/loopback_server.h"
-#include "web/curl_http_client.h"
+#include "web/curl/curl_http_client.h"
 
 namespace kavero {
 namespace {

@@ -7,7 +7,7 @@
 #include "page_fixtures.h"
 #include "stats/load_match_stats.h"
 #include "support/loopback_server.h"
-#include "web/curl_http_client.h"
+#include "web/curl/curl_http_client.h"
 
 namespace kavero {
 namespace {

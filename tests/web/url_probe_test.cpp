@@ -8,7 +8,7 @@
 #include "base/cp1251_literal.h"
 #include "support/loopback_server.h"
 #include "support/raw_listener.h"
-#include "web/curl_http_client.h"
+#include "web/curl/curl_http_client.h"
 
 namespace kavero {
 namespace {

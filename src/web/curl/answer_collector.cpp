@@ -1,9 +1,9 @@
-#include "web/answer_collector.h"
+#include "web/curl/answer_collector.h"
 
 #include <ctime>
 #include <string_view>
 
-#include "web/header_lines.h"
+#include "web/curl/header_lines.h"
 
 namespace kavero {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "web/curl_http_client.h"
+#include "web/curl/curl_http_client.h"
 #include "web/http_client.h"
 
 namespace kavero {

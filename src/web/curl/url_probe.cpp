@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <string_view>
 
-#include "web/curl_handles.h"
-#include "web/easy_setup.h"
-#include "web/header_lines.h"
+#include "web/curl/curl_handles.h"
+#include "web/curl/easy_setup.h"
+#include "web/curl/header_lines.h"
 #include "web/system_proxy.h"
 
 namespace kavero {

@@ -1,4 +1,4 @@
-#include "web/easy_setup.h"
+#include "web/curl/easy_setup.h"
 
 #include <algorithm>
 #include <initializer_list>

@@ -1,4 +1,4 @@
-#include "web/multi_fetcher.h"
+#include "web/curl/multi_fetcher.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #include <thread>
 
 #include "support/loopback_server.h"
-#include "web/curl_http_client.h"
+#include "web/curl/curl_http_client.h"
 
 namespace kavero {
 namespace {

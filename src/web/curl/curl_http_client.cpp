@@ -1,8 +1,10 @@
-#include "web/curl_http_client.h"
+#include "web/curl/curl_http_client.h"
 
 #include <thread>
 
-#include "web/answer_collector.h"
+#include "web/curl/answer_collector.h"
+#include "web/curl/multi_fetcher.h"
+#include "web/curl/pumping_client.h"
 #include "web/form_encode.h"
 
 namespace kavero {
@@ -64,6 +66,15 @@ void CurlHttpClient::Disconnect() {
   connected_to_.reset();
   ConfigureEasyHandle(handle_.get(), limits_);
   if (share_) curl_easy_setopt(handle_.get(), CURLOPT_SHARE, share_.get());
+}
+
+std::unique_ptr<PageBatch> CurlHttpClient::NewPageBatch() const {
+  return std::make_unique<MultiFetcher>(*this);
+}
+
+std::unique_ptr<HttpClient> CurlHttpClient::NewPumpingClient(
+    std::function<void()> process_messages) {
+  return std::make_unique<PumpingClient>(*this, std::move(process_messages));
 }
 
 FetchResult CurlHttpClient::Perform(AnswerCollector& collector) {

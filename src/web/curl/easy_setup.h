@@ -7,18 +7,10 @@
 #include <cstddef>
 #include <string>
 
-#include "web/curl_handles.h"
+#include "web/curl/curl_handles.h"
+#include "web/http_client.h"
 
 namespace kavero {
-
-struct HttpLimits {
-  // A connection not made within this time fails.
-  std::chrono::milliseconds connect_timeout{15'000};
-  // A transfer that receives nothing for this long fails (whole seconds, at least 1).
-  std::chrono::seconds stall_timeout{30};
-  // A body larger than this fails; what fitted is kept.
-  std::size_t max_body = std::size_t{64} << 20;
-};
 
 inline constexpr const char* kClientUserAgent = "Mozilla/3.0 (compatible; Indy Library)";
 

@@ -4,20 +4,23 @@
 // A throttled GET (AnswerCollector::ThrottleWait) waits here and is asked again.
 #include <curl/curl.h>
 
+#include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "web/curl_handles.h"
-#include "web/easy_setup.h"
+#include "web/curl/curl_handles.h"
+#include "web/curl/easy_setup.h"
 #include "web/http_client.h"
+#include "web/session_client.h"
 
 namespace kavero {
 
 class AnswerCollector;
 
-class CurlHttpClient : public HttpClient {
+class CurlHttpClient : public SessionClient {
  public:
   explicit CurlHttpClient(const HttpLimits& limits = {});
   CurlHttpClient(const CurlHttpClient&) = delete;
@@ -26,6 +29,9 @@ class CurlHttpClient : public HttpClient {
   FetchResult Get(const std::string& address) override;
   FetchResult PostForm(const std::string& address, const std::vector<std::string>& fields) override;
   void Disconnect() override;
+  // A MultiFetcher and a PumpingClient on this client.
+  std::unique_ptr<PageBatch> NewPageBatch() const override;
+  std::unique_ptr<HttpClient> NewPumpingClient(std::function<void()> process_messages) override;
 
   // The cookie store; attach it to other handles (CURLOPT_SHARE) to share
   // cookies, and clean those handles up before the client goes.

@@ -1,4 +1,4 @@
-#include "web/multi_fetcher.h"
+#include "web/curl/multi_fetcher.h"
 
 #include <algorithm>
 
@@ -119,23 +119,6 @@ FetchResult MultiFetcher::Take(const std::string& address) {
   auto node = done_.extract(address);
   if (node.empty()) return {.body = {}, .ok = false, .error = "Not fetched yet"};
   return std::move(node.mapped().result);
-}
-
-void MultiFetcher::Await(const std::string& address, const std::function<void()>& between_polls) {
-  // A poll returns as soon as anything happens; the wait only bounds how long
-  // the caller's turn may be kept waiting.
-  const std::chrono::milliseconds wait{between_polls ? 10 : 100};
-  Start(address);
-  while (!IsDone(address)) {
-    Poll(wait);
-    if (between_polls && !IsDone(address)) between_polls();
-  }
-}
-
-FetchResult MultiFetcher::Fetch(const std::string& address,
-                                const std::function<void()>& between_polls) {
-  Await(address, between_polls);
-  return Take(address);
 }
 
 std::size_t MultiFetcher::BytesHeld() const {

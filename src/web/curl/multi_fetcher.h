@@ -14,12 +14,13 @@
 #include <unordered_map>
 #include <vector>
 
-#include "web/answer_collector.h"
 #include "web/cookie_history.h"
-#include "web/curl_handles.h"
-#include "web/curl_http_client.h"
-#include "web/easy_setup.h"
+#include "web/curl/answer_collector.h"
+#include "web/curl/curl_handles.h"
+#include "web/curl/curl_http_client.h"
+#include "web/curl/easy_setup.h"
 #include "web/http_client.h"
+#include "web/page_batch.h"
 
 namespace kavero {
 
@@ -28,34 +29,28 @@ struct MultiCleanup {
 };
 using MultiHandle = std::unique_ptr<CURLM, MultiCleanup>;
 
-class MultiFetcher {
+class MultiFetcher : public PageBatch {
  public:
   // Uses the client's limits and cookie store; the client must outlive the fetcher.
   explicit MultiFetcher(const CurlHttpClient& client);
-  ~MultiFetcher();
+  ~MultiFetcher() override;
   MultiFetcher(const MultiFetcher&) = delete;
   MultiFetcher& operator=(const MultiFetcher&) = delete;
 
   // Begins fetching `address` unless it is already under way or waiting to be taken.
-  void Start(const std::string& address);
+  void Start(const std::string& address) override;
   // Moves the transfers on, waiting at most `max_wait` for something to happen.
-  void Poll(std::chrono::milliseconds max_wait);
-  bool IsDone(const std::string& address) const;
+  void Poll(std::chrono::milliseconds max_wait) override;
+  bool IsDone(const std::string& address) const override;
   // Where a finished result stands among the cookies answers set, until it is taken.
-  CookieStamp StampOf(const std::string& address) const;
+  CookieStamp StampOf(const std::string& address) const override;
   // Hands over and forgets a finished result; an address that is not done
   // gives a failed result.
-  FetchResult Take(const std::string& address);
-  // Starts if needed and waits until the result is in.
-  // `between_polls`, when given, runs every few milliseconds while waiting
-  // (the window's turn); whatever it throws passes through.
-  void Await(const std::string& address, const std::function<void()>& between_polls = {});
-  // Await, then Take.
-  FetchResult Fetch(const std::string& address, const std::function<void()>& between_polls = {});
+  FetchResult Take(const std::string& address) override;
   // Forgets the address, cutting its transfer short if it is still running.
-  void Abandon(const std::string& address);
+  void Abandon(const std::string& address) override;
   // Body bytes of the transfers under way and of the results not yet taken.
-  std::size_t BytesHeld() const;
+  std::size_t BytesHeld() const override;
 
  private:
   using Clock = std::chrono::steady_clock;

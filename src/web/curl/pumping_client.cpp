@@ -1,9 +1,9 @@
-#include "web/pumping_client.h"
+#include "web/curl/pumping_client.h"
 
-#include "web/answer_collector.h"
+#include "web/curl/answer_collector.h"
+#include "web/curl/multi_fetcher.h"
 #include "web/form_encode.h"
 #include "web/keeping_turn.h"
-#include "web/multi_fetcher.h"
 
 namespace kavero {
 

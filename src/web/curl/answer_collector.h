@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "web/easy_setup.h"
+#include "web/curl/easy_setup.h"
 #include "web/http_client.h"
 
 namespace kavero {

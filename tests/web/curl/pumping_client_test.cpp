@@ -1,4 +1,4 @@
-#include "web/pumping_client.h"
+#include "web/curl/pumping_client.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "web/curl_handles.h"
+#include "web/curl/curl_handles.h"
 
 namespace kavero {
 

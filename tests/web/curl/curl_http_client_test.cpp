@@ -1,4 +1,4 @@
-#include "web/curl_http_client.h"
+#include "web/curl/curl_http_client.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "web/header_lines.h"
+#include "web/curl/header_lines.h"
 
 #include <curl/curl.h>
 #include <strings.h>
