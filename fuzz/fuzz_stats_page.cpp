@@ -7,7 +7,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   kavero::fuzz::FixedPage page(kavero::fuzz::AsText(data, size));
   kavero::MatchStats stats;
   kavero::LoadHistoryGrids(page, "http://127.0.0.1:1/", "stat/1.html", stats);
-  kavero::ComputeStep1(stats.sg1, stats.sg2);
-  kavero::ComputeStep2(stats.sg1, stats.sg2, "A", "B");
+  kavero::ComputeStep1(stats.home_recent, stats.away_recent);
+  kavero::ComputeStep2(stats.home_recent, stats.away_recent, "A", "B");
   return 0;
 }

@@ -127,8 +127,8 @@ MainWindow::Steps MainWindow::ReadMatch(StatsPass& pass, MatchTable& table, std:
   pass.Load(row, match_stats_);
   ShowMatchStats(match_stats_);
   ShowGoalsModel(table[row], !match_stats_.statistics_failure);
-  return {ComputeStep1(match_stats_.sg1, match_stats_.sg2),
-          ComputeStep2(match_stats_.sg1, match_stats_.sg2, home, away)};
+  return {ComputeStep1(match_stats_.home_recent, match_stats_.away_recent),
+          ComputeStep2(match_stats_.home_recent, match_stats_.away_recent, home, away)};
 }
 
 void MainWindow::NoteRunProblems() {

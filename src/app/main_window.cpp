@@ -316,16 +316,16 @@ void MainWindow::ShowMatchStats(const MatchStats& stats) {
   for (QTableWidget* grid : {SG1, SG2, SG3, TUR, TOT_COM}) {
     ForgetHeaderSort(grid->horizontalHeader());
   }
-  FillHistory(SG1, stats.sg1);
-  FillHistory(SG2, stats.sg2);
-  FillHistory(SG3, stats.sg3);
+  FillHistory(SG1, stats.home_recent);
+  FillHistory(SG2, stats.away_recent);
+  FillHistory(SG3, stats.meetings);
 
-  TUR->setRowCount(static_cast<int>(stats.tur.size()));
+  TUR->setRowCount(static_cast<int>(stats.league_rows.size()));
   QFont bold = TUR->font();
   bold.setBold(true);
-  for (int i = 0; i < static_cast<int>(stats.tur.size()); ++i) {
-    for (int column = 0; column < static_cast<int>(stats.tur[i].cells.size()); ++column) {
-      QTableWidgetItem* item = TextItem(stats.tur[i].cells[column]);
+  for (int i = 0; i < static_cast<int>(stats.league_rows.size()); ++i) {
+    for (int column = 0; column < static_cast<int>(stats.league_rows[i].cells.size()); ++column) {
+      QTableWidgetItem* item = TextItem(stats.league_rows[i].cells[column]);
       if (column == 0) item->setFont(bold);
       TUR->setItem(i, column, item);
     }

@@ -41,8 +41,8 @@ void MainWindow::CellClick(MatchTable& table, int row) {
   const std::string away = table[row].away;
   // A click always reads the three pages afresh through the window's client.
   LoadMatchStats(table[row], ID, config_.bookmaker_site, team_page_list_, match_stats_);
-  const double step1 = ComputeStep1(match_stats_.sg1, match_stats_.sg2);
-  const double step2 = ComputeStep2(match_stats_.sg1, match_stats_.sg2, home, away);
+  const double step1 = ComputeStep1(match_stats_.home_recent, match_stats_.away_recent);
+  const double step2 = ComputeStep2(match_stats_.home_recent, match_stats_.away_recent, home, away);
   const char separator = config_.regional.decimal_separator;
   if (TakeSteps(table[row], match_stats_, false)) {
     sh1->setText(Shown(FormatClickLabel(step1, separator)));

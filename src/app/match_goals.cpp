@@ -11,8 +11,8 @@ void MainWindow::ShowGoalsModel(MatchRow& row, bool read) {
   // The league rows come from the pages just read: no request of its own. A
   // match that could not be read keeps the model it had.
   if (read) {
-    row.goals_model =
-        ComputeGoalsModel(match_stats_.tur[0], match_stats_.tur[1], row.total, row.under, row.over);
+    row.goals_model = ComputeGoalsModel(match_stats_.league_rows[0], match_stats_.league_rows[1],
+                                        row.total, row.under, row.over);
   }
   const HintLanguage language =
       current_language_ == "RUS" ? HintLanguage::kRussian : HintLanguage::kEnglish;

@@ -59,7 +59,7 @@ const std::array<std::string, 256>& Cp1251Table() {
   static const std::array<std::string, 256> table = [] {
     std::array<std::string, 256> built;
     Converter converter("UTF-8", "WINDOWS-1251");
-    for (int byte = 0; byte < 256; ++byte) {
+    for (std::size_t byte = 0; byte < built.size(); ++byte) {
       char in = static_cast<char>(byte);
       char out[8];
       char* in_ptr = &in;

@@ -34,7 +34,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 14> kCaseVar
     {"Время"_w1251, "время"_w1251},
 }};
 
-constexpr int kCellCount = 18;
+constexpr std::size_t kCellCount = 18;
 
 using Cells = std::array<std::string_view, kCellCount>;
 
@@ -61,7 +61,7 @@ void AppendMatch(std::string& out, std::string_view date, const Cells& cells,
   AppendCell(out, CellText(cells[2]));
   AppendCell(out, CellText(cells[3]));
   AppendCell(out, CellText(cells[3]));
-  for (int cell = 5; cell <= 12; ++cell) AppendCell(out, CellText(cells[cell]));
+  for (std::size_t cell = 5; cell <= 12; ++cell) AppendCell(out, CellText(cells[cell]));
   AppendCell(out, LinkTarget(cells[17]));
   AppendCell(out, Trim(CellText(cells[13])));
   AppendCell(out, CellText(cells[14]));
@@ -104,7 +104,7 @@ std::string ParseUnifiedTable(std::string_view section, std::string_view champio
     scan = scan.From(row_end + 4);
 
     Cells cells;
-    for (int i = 0; i < kCellCount; ++i) {
+    for (std::size_t i = 0; i < kCellCount; ++i) {
       row = row.After("<td", 4);
       const auto cell_end = row.Pos("</td");
       cells[i] = row.Before(cell_end).view();

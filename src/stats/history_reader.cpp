@@ -59,9 +59,9 @@ std::string StatisticsPageAddress(std::string_view bookmaker_site, std::string_v
 
 void LoadHistoryGrids(PageSource& pages, std::string_view bookmaker_site, std::string_view link,
                       MatchStats& stats) {
-  stats.sg1.clear();
-  stats.sg2.clear();
-  stats.sg3.clear();
+  stats.home_recent.clear();
+  stats.away_recent.clear();
+  stats.meetings.clear();
   stats.statistics_failure.reset();
   const std::string address = StatisticsPageAddress(bookmaker_site, link);
   if (address.empty()) return;
@@ -77,10 +77,10 @@ void LoadHistoryGrids(PageSource& pages, std::string_view bookmaker_site, std::s
   }
   const auto first = TextAfter(page, kRecent, 10);
   const auto second = TextAfter(first, kRecent, 10);
-  stats.sg1 = ReadHistoryTable(first);
-  stats.sg2 = ReadHistoryTable(second);
+  stats.home_recent = ReadHistoryTable(first);
+  stats.away_recent = ReadHistoryTable(second);
   if (TextPos(kHeadToHead, second) != 0) {
-    stats.sg3 = ReadHistoryTable(TextAfter(second, kHeadToHead, 10));
+    stats.meetings = ReadHistoryTable(TextAfter(second, kHeadToHead, 10));
   }
 }
 

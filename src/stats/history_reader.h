@@ -11,7 +11,7 @@ namespace kavero {
 // nothing (it holds no "stat").
 std::string StatisticsPageAddress(std::string_view bookmaker_site, std::string_view link);
 
-// Fills sg1, sg2 and sg3 from the statistics page at bookmaker_site + link.
+// Fills the three history tables from the statistics page at bookmaker_site + link.
 // A link without "stat" leaves the three grids empty and asks for nothing.
 // A page that fails sets statistics_failure; it and a page without recent
 // results are added to the problems.

@@ -76,7 +76,7 @@ void ApplyStepColours(MatchRow& row, double step1, double step2) {
 void TranslateHistory(MatchStats& stats,
                       const std::function<std::string(std::string_view)>& translate_team) {
   constexpr std::string_view kSeparator = " - ";
-  for (auto* table : {&stats.sg1, &stats.sg2, &stats.sg3}) {
+  for (auto* table : {&stats.home_recent, &stats.away_recent, &stats.meetings}) {
     for (auto& row : *table) {
       const std::string_view text = row.match;
       const auto home = TextBefore(text, kSeparator);

@@ -76,12 +76,13 @@ void MarkStrongPercentages(TotalsRow& totals) {
 
 void LoadMatchStats(const MatchRow& row, PageSource& pages, std::string_view bookmaker_site,
                     const std::vector<std::string>& team_page_list, MatchStats& stats) {
-  stats.tur = {};
+  stats.league_rows = {};
   stats.totals = {};
   stats.problems.clear();
   LoadHistoryGrids(pages, bookmaker_site, row.url, stats);
-  ReadTeam(pages, team_page_list, row.home, stats.tur[0], stats.totals[0], stats.problems);
-  if (!ReadTeam(pages, team_page_list, row.away, stats.tur[1], stats.totals[1], stats.problems)) {
+  ReadTeam(pages, team_page_list, row.home, stats.league_rows[0], stats.totals[0], stats.problems);
+  if (!ReadTeam(pages, team_page_list, row.away, stats.league_rows[1], stats.totals[1],
+                stats.problems)) {
     return;
   }
 

@@ -30,9 +30,9 @@ struct TotalsRow {
 };
 
 struct MatchStats {
-  HistoryTable sg1, sg2, sg3;       // home's recent, away's recent, head to head
-  std::array<LeagueRow, 2> tur;     // home, away
-  std::array<TotalsRow, 3> totals;  // home, away, both together
+  HistoryTable home_recent, away_recent, meetings;  // the two teams' recent matches, their meetings
+  std::array<LeagueRow, 2> league_rows;             // home, away
+  std::array<TotalsRow, 3> totals;                  // home, away, both together
   // The statistics page was asked for and could not be read: the history
   // grids, and the indicators computed from them, stand for nothing.
   std::optional<PageProblem> statistics_failure;

@@ -17,9 +17,9 @@ namespace {
 TEST_F(WindowTest, MatchStatsFillTheDetailGrids) {
   MainWindow& window = Open(Config("http://127.0.0.1:1/"));
   MatchStats stats;
-  stats.sg1 = {{"01.12.25", W("Зенит - Спартак"), "2:1"}, {"24.11.25", "A - B", "0:0"}};
-  stats.sg3 = {{"01.05.25", "C - D", "1:1"}};
-  stats.tur[0].cells = {"1", W("Зенит"), "14", "9", "3", "2", "30 - 12", "30"};
+  stats.home_recent = {{"01.12.25", W("Зенит - Спартак"), "2:1"}, {"24.11.25", "A - B", "0:0"}};
+  stats.meetings = {{"01.05.25", "C - D", "1:1"}};
+  stats.league_rows[0].cells = {"1", W("Зенит"), "14", "9", "3", "2", "30 - 12", "30"};
   stats.totals[0].team = W("Зенит");
   stats.totals[0].numbers = {8, 7, 6, 4, 88, 75, 50};
   stats.totals[0].green = {true, false, true};
@@ -88,7 +88,7 @@ TEST_F(DetailGridsTest, HistoryHeadersSortBothWaysAndLoseTheirArrowWithTheNextMa
   const HistoryTable rows = {{"01.12.25", "B - X", "2:1 (1:0)"},
                              {"24.11.25", "A - Y", "0:0 (0:0)"},
                              {"17.11.25", "C - Z", "1:3 (0:1)"}};
-  stats.sg1 = stats.sg2 = stats.sg3 = rows;
+  stats.home_recent = stats.away_recent = stats.meetings = rows;
   window_->ShowMatchStats(stats);
   for (const char* name : {"SG1", "SG2", "SG3"}) {
     SCOPED_TRACE(name);
@@ -121,9 +121,9 @@ TEST_F(DetailGridsTest, EveryScoreCanBeReadWhenTheRowsNeedAScrollBar) {
   for (int rows : {3, 12}) {
     SCOPED_TRACE(rows);
     MatchStats stats;
-    for (int i = 0; i < rows; ++i) stats.sg1.push_back({"01.12.25", "A - B", "2:1 (1:0)"});
-    stats.sg1.push_back({"02.12.25", long_names, "10:10 (10:10)"});
-    stats.sg2 = stats.sg3 = stats.sg1;
+    for (int i = 0; i < rows; ++i) stats.home_recent.push_back({"01.12.25", "A - B", "2:1 (1:0)"});
+    stats.home_recent.push_back({"02.12.25", long_names, "10:10 (10:10)"});
+    stats.away_recent = stats.meetings = stats.home_recent;
     window_->ShowMatchStats(stats);
     QCoreApplication::processEvents();
 

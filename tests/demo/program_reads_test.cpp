@@ -74,10 +74,10 @@ TEST_F(ProgramReadsDemoTest, EveryServedMatchLoadsHistoriesLeagueRowsAndTotals) 
     const Fixture& fixture = world_.fixtures[i];
     SCOPED_TRACE(line_[i].url);
     const MatchStats stats = Load(line_[i]);
-    EXPECT_GE(stats.sg1.size(), 4u);
-    EXPECT_GE(stats.sg2.size(), 4u);
-    EXPECT_FALSE(stats.sg3.empty());
-    for (const HistoryTable* table : {&stats.sg1, &stats.sg2, &stats.sg3}) {
+    EXPECT_GE(stats.home_recent.size(), 4u);
+    EXPECT_GE(stats.away_recent.size(), 4u);
+    EXPECT_FALSE(stats.meetings.empty());
+    for (const HistoryTable* table : {&stats.home_recent, &stats.away_recent, &stats.meetings}) {
       for (const HistoryRow& row : *table) {
         EXPECT_EQ(row.date.size(), 10u);
         EXPECT_NE(row.match.find(" - "), std::string::npos);
@@ -86,7 +86,7 @@ TEST_F(ProgramReadsDemoTest, EveryServedMatchLoadsHistoriesLeagueRowsAndTotals) 
     }
     const int clubs[2] = {fixture.home, fixture.away};
     for (int side = 0; side < 2; ++side) {
-      const auto& cells = stats.tur[side].cells;
+      const auto& cells = stats.league_rows[side].cells;
       EXPECT_EQ(std::vector<std::string>(cells.begin(), cells.end()),
                 ExpectedLeagueRow(clubs[side], world_.clubs[clubs[side]].russian));
       // Every match of the season is counted.
@@ -102,10 +102,10 @@ TEST_F(ProgramReadsDemoTest, EnglishNamesFindTheEnglishTeamPages) {
   row.home = world_.clubs[fixture.home].english;
   row.away = world_.clubs[fixture.away].english;
   const MatchStats stats = Load(row);
-  const auto& home = stats.tur[0].cells;
+  const auto& home = stats.league_rows[0].cells;
   EXPECT_EQ(std::vector<std::string>(home.begin(), home.end()),
             ExpectedLeagueRow(fixture.home, world_.clubs[fixture.home].english));
-  EXPECT_EQ(stats.tur[1].cells[1], row.away);
+  EXPECT_EQ(stats.league_rows[1].cells[1], row.away);
   EXPECT_GT(stats.totals[2].numbers[0], 0);
 }
 
@@ -116,7 +116,8 @@ TEST_F(ProgramReadsDemoTest, AClubsResultsAgreeOnEveryPage) {
   int compared = 0;
   for (const MatchRow& row : line_) {
     const MatchStats stats = Load(row);
-    for (const auto& [name, history] : {std::pair{row.home, stats.sg1}, {row.away, stats.sg2}}) {
+    for (const auto& [name, history] :
+         {std::pair{row.home, stats.home_recent}, {row.away, stats.away_recent}}) {
       const auto [seen, first] = recent_by_club.emplace(name, history);
       if (!first) {
         EXPECT_EQ(seen->second, history) << Cp1251ToUtf8(name);

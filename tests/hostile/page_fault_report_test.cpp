@@ -91,9 +91,9 @@ TEST_P(StatisticsFaults, AreReportedWithoutChangingTheValues) {
   EXPECT_EQ(stats.problems.front().status, c.status);
   const bool failed = c.first_path.starts_with("stat") && c.faults.front() <= PageFault::kFailed;
   EXPECT_EQ(stats.statistics_failure.has_value(), failed);
-  EXPECT_EQ(stats.sg1.size(), c.sg1_rows);
-  EXPECT_EQ(ComputeStep1(stats.sg1, stats.sg2), c.step1);
-  EXPECT_EQ(stats.tur[0].cells[0], "0");  // no league row on A's page
+  EXPECT_EQ(stats.home_recent.size(), c.sg1_rows);
+  EXPECT_EQ(ComputeStep1(stats.home_recent, stats.away_recent), c.step1);
+  EXPECT_EQ(stats.league_rows[0].cells[0], "0");  // no league row on A's page
 }
 
 INSTANTIATE_TEST_SUITE_P(

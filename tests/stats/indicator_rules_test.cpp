@@ -73,20 +73,20 @@ TEST(MatchDetailColours, ValueBetweenTheBoundsKeepsTheColour) {
 
 TEST(TranslateHistory, TranslatesBothNamesOfEveryGrid) {
   MatchStats stats;
-  stats.sg1 = {{"01.01.2011", "Спартак - Зенит", "2:1"}};
-  stats.sg2 = {{"02.01.2011", "Team", "0:0"}, {"03.01.2011", "A - B - C", "1:1"}};
-  stats.sg3 = {{"04.01.2011", " - ", "1:0"}};
+  stats.home_recent = {{"01.01.2011", "Спартак - Зенит", "2:1"}};
+  stats.away_recent = {{"02.01.2011", "Team", "0:0"}, {"03.01.2011", "A - B - C", "1:1"}};
+  stats.meetings = {{"04.01.2011", " - ", "1:0"}};
   std::vector<std::string> asked;
   TranslateHistory(stats, [&](std::string_view team) {
     asked.emplace_back(team);
     return "[" + std::string(team) + "]";
   });
-  EXPECT_EQ(stats.sg1[0].match, "[Спартак] - [Зенит]");
-  EXPECT_EQ(stats.sg2[0].match, "[] - [am]");  // no " - ": from the third character on
-  EXPECT_EQ(stats.sg2[1].match, "[A] - [B - C]");
-  EXPECT_EQ(stats.sg3[0].match, "[] - []");
-  EXPECT_EQ(stats.sg2[0].date, "02.01.2011");
-  EXPECT_EQ(stats.sg2[0].score, "0:0");
+  EXPECT_EQ(stats.home_recent[0].match, "[Спартак] - [Зенит]");
+  EXPECT_EQ(stats.away_recent[0].match, "[] - [am]");  // no " - ": from the third character on
+  EXPECT_EQ(stats.away_recent[1].match, "[A] - [B - C]");
+  EXPECT_EQ(stats.meetings[0].match, "[] - []");
+  EXPECT_EQ(stats.away_recent[0].date, "02.01.2011");
+  EXPECT_EQ(stats.away_recent[0].score, "0:0");
   EXPECT_EQ(asked.size(), 8u);
 }
 

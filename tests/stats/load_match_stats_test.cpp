@@ -64,10 +64,10 @@ TEST_F(LoadMatchStatsTest, ReadsStatisticsPageThenHomeThenAway) {
   Load();
   EXPECT_EQ(pages.requests, (std::vector<std::string>{"http://site/stat/1", "http://teams/Home",
                                                       "http://teams/Away"}));
-  ASSERT_EQ(stats.sg1.size(), 1u);
-  EXPECT_EQ(stats.tur[0].cells,
+  ASSERT_EQ(stats.home_recent.size(), 1u);
+  EXPECT_EQ(stats.league_rows[0].cells,
             (std::array<std::string, 8>{"1", "Home", "10", "6", "2", "2", "20-10", "30"}));
-  EXPECT_EQ(stats.tur[1].cells[1], "Away");
+  EXPECT_EQ(stats.league_rows[1].cells[1], "Away");
   EXPECT_EQ(stats.totals[0].team, "Home");
   EXPECT_EQ(stats.totals[1].team, "Away");
   EXPECT_EQ(Cp1251ToUtf8(stats.totals[2].team), "Общее");
@@ -79,7 +79,7 @@ TEST_F(LoadMatchStatsTest, LinkWithoutStatStillReadsBothTeams) {
   ServeTeam("Away", Scores({{1, 1}}));
   Load();
   EXPECT_EQ(pages.requests, (std::vector<std::string>{"http://teams/Home", "http://teams/Away"}));
-  EXPECT_TRUE(stats.sg1.empty());
+  EXPECT_TRUE(stats.home_recent.empty());
   EXPECT_EQ(stats.totals[2].numbers, (Numbers{2, 2, 0, 0, 100, 0, 0}));
 }
 
@@ -117,7 +117,7 @@ TEST_F(LoadMatchStatsTest, AwayTeamWithoutMatchesLeavesCombinedRowAndColoursOut)
   Load();
   EXPECT_EQ(stats.totals[0].numbers, (Numbers{4, 4, 4, 4, 100, 100, 100}));
   EXPECT_EQ(stats.totals[0].green, (Greens{false, false, false}));
-  EXPECT_EQ(stats.tur[1].cells[1], "Away");
+  EXPECT_EQ(stats.league_rows[1].cells[1], "Away");
   EXPECT_EQ(stats.totals[1].team, "");
   EXPECT_EQ(stats.totals[1].numbers, Numbers{});
   EXPECT_EQ(stats.totals[2].team, "");
@@ -126,7 +126,7 @@ TEST_F(LoadMatchStatsTest, AwayTeamWithoutMatchesLeavesCombinedRowAndColoursOut)
 TEST_F(LoadMatchStatsTest, HomeTeamWithoutMatchesAddsFreshZeros) {
   ServeTeam("Away", Scores({{3, 2}}));  // Home is not in the list at all
   Load();
-  EXPECT_EQ(stats.tur[0].cells,
+  EXPECT_EQ(stats.league_rows[0].cells,
             (std::array<std::string, 8>{"0", "0", "0", "0", "0", "0", "0-0", "0"}));
   EXPECT_EQ(stats.totals[0].team, "");
   EXPECT_EQ(stats.totals[2].numbers, (Numbers{2, 2, 2, 2, 100, 100, 100}));
@@ -147,7 +147,7 @@ TEST_F(LoadMatchStatsTest, EveryCallStartsFromFreshRows) {
     EXPECT_EQ(totals.numbers, Numbers{});
     EXPECT_EQ(totals.green, Greens{});
   }
-  EXPECT_EQ(stats.tur[0].cells[1], "0");
+  EXPECT_EQ(stats.league_rows[0].cells[1], "0");
 }
 
 TEST_F(LoadMatchStatsTest, RecordBrokenByALineBreakIsSplitAsTheLinesFall) {
@@ -156,12 +156,12 @@ TEST_F(LoadMatchStatsTest, RecordBrokenByALineBreakIsSplitAsTheLinesFall) {
   ServeTeam("Home", TeamPage(Row({"\r\n", "<b>Home</b>", "1", "2", "3", "4", "5", "x", "6"}), {}));
   ServeTeam("Away", Scores({{1, 1}}));
   Load();
-  EXPECT_EQ(stats.tur[0].cells, (std::array<std::string, 8>{}));
+  EXPECT_EQ(stats.league_rows[0].cells, (std::array<std::string, 8>{}));
   EXPECT_EQ(stats.totals[0].numbers, (Numbers{1, 1, 0, 0, 100, 0, 0}));  // field 4 "2" is 1 goal
 
   ServeTeam("Home", TeamPage(Row({std::string(1, '\0') + "1", "<b>Home</b>"}), {}));
   Load();  // no line at all is left: an empty league row, no crash
-  EXPECT_EQ(stats.tur[0].cells, (std::array<std::string, 8>{}));
+  EXPECT_EQ(stats.league_rows[0].cells, (std::array<std::string, 8>{}));
 }
 
 }  // namespace

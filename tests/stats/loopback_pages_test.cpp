@@ -47,13 +47,13 @@ TEST_F(LoopbackPagesTest, LoadsAMatchOverHttp) {
   MatchStats stats;
   LoadMatchStats(row, client, server.base(), team_page_list, stats);
 
-  ASSERT_EQ(stats.sg1.size(), 1u);
-  EXPECT_EQ(Cp1251ToUtf8(stats.sg1[0].match), "Зенит - Спартак");
-  ASSERT_EQ(stats.sg2.size(), 1u);
-  EXPECT_EQ(Cp1251ToUtf8(stats.tur[0].cells[1]), "Зенит");
+  ASSERT_EQ(stats.home_recent.size(), 1u);
+  EXPECT_EQ(Cp1251ToUtf8(stats.home_recent[0].match), "Зенит - Спартак");
+  ASSERT_EQ(stats.away_recent.size(), 1u);
+  EXPECT_EQ(Cp1251ToUtf8(stats.league_rows[0].cells[1]), "Зенит");
   EXPECT_EQ(stats.totals[0].numbers, (std::array<int, 7>{3, 2, 2, 2, 67, 67, 67}));
   // The away page answers 404: a default league row, no totals, no combined row.
-  EXPECT_EQ(stats.tur[1].cells[6], "0-0");
+  EXPECT_EQ(stats.league_rows[1].cells[6], "0-0");
   EXPECT_EQ(stats.totals[2].team, "");
 }
 

@@ -88,11 +88,11 @@ void ExpectSame(const std::vector<RowOutcome>& got, const std::vector<RowOutcome
     SCOPED_TRACE("row " + std::to_string(i));
     const auto& a = got[i];
     const auto& b = expected[i];
-    EXPECT_EQ(a.stats.sg1, b.stats.sg1);
-    EXPECT_EQ(a.stats.sg2, b.stats.sg2);
-    EXPECT_EQ(a.stats.sg3, b.stats.sg3);
+    EXPECT_EQ(a.stats.home_recent, b.stats.home_recent);
+    EXPECT_EQ(a.stats.away_recent, b.stats.away_recent);
+    EXPECT_EQ(a.stats.meetings, b.stats.meetings);
     for (std::size_t side = 0; side < 2; ++side) {
-      EXPECT_EQ(a.stats.tur[side].cells, b.stats.tur[side].cells);
+      EXPECT_EQ(a.stats.league_rows[side].cells, b.stats.league_rows[side].cells);
     }
     for (std::size_t r = 0; r < 3; ++r) {
       EXPECT_EQ(a.stats.totals[r].team, b.stats.totals[r].team);
@@ -144,8 +144,9 @@ class ReadAheadOrderTest : public ::testing::Test {
   RowOutcome Load(const MatchRow& row, PageSource& source) {
     RowOutcome outcome;
     LoadMatchStats(row, source, kSite, team_page_list, outcome.stats);
-    outcome.step1 = ComputeStep1(outcome.stats.sg1, outcome.stats.sg2);
-    outcome.step2 = ComputeStep2(outcome.stats.sg1, outcome.stats.sg2, row.home, row.away);
+    outcome.step1 = ComputeStep1(outcome.stats.home_recent, outcome.stats.away_recent);
+    outcome.step2 =
+        ComputeStep2(outcome.stats.home_recent, outcome.stats.away_recent, row.home, row.away);
     return outcome;
   }
 
@@ -298,8 +299,9 @@ class ReadAheadTest : public ::testing::Test {
   RowOutcome Load(const MatchRow& row, PageSource& pages) {
     RowOutcome outcome;
     LoadMatchStats(row, pages, server.base(), team_page_list, outcome.stats);
-    outcome.step1 = ComputeStep1(outcome.stats.sg1, outcome.stats.sg2);
-    outcome.step2 = ComputeStep2(outcome.stats.sg1, outcome.stats.sg2, row.home, row.away);
+    outcome.step1 = ComputeStep1(outcome.stats.home_recent, outcome.stats.away_recent);
+    outcome.step2 =
+        ComputeStep2(outcome.stats.home_recent, outcome.stats.away_recent, row.home, row.away);
     return outcome;
   }
 
@@ -354,10 +356,10 @@ TEST_F(ReadAheadTest, GivesTheSequentialResultsDespiteFailures) {
   limits.stall_timeout = 1s;
   CurlHttpClient client(limits);
   const auto sequential = LoadInTurn(table, client);
-  ASSERT_EQ(sequential[0].stats.sg1.size(), 4u);
+  ASSERT_EQ(sequential[0].stats.home_recent.size(), 4u);
   ASSERT_NE(sequential[0].step1, 0);
-  ASSERT_EQ(sequential[3].stats.sg3.size(), 1u);
-  ASSERT_EQ(sequential[2].stats.tur[0].cells[6], "0-0");
+  ASSERT_EQ(sequential[3].stats.meetings.size(), 1u);
+  ASSERT_EQ(sequential[2].stats.league_rows[0].cells[6], "0-0");
 
   MultiFetcher fetcher(client);
   ReadAhead ahead(fetcher, PlanPass(table, server.base(), team_page_list));
@@ -458,7 +460,7 @@ TEST_F(ReadAheadTest, AClubPlayingTwiceIsFetchedOncePerPass) {
   {
     ReadAhead ahead(fetcher, PlanPass(table, server.base(), team_page_list), 2);
     const auto outcomes = LoadAhead(table, ahead);
-    EXPECT_EQ(outcomes[4].stats.tur[1].cells[1], "Alpha");
+    EXPECT_EQ(outcomes[4].stats.league_rows[1].cells[1], "Alpha");
     EXPECT_EQ(outcomes[4].stats.totals[1].numbers[0], 4);
     EXPECT_EQ(ahead.PagesHeld(), 0u);
   }
