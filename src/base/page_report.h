@@ -6,8 +6,6 @@
 #include <string_view>
 #include <vector>
 
-#include "web/http_client.h"
-
 namespace kavero {
 
 enum class PageFault {
@@ -38,9 +36,6 @@ struct PageProblem {
 };
 
 using PageReport = std::vector<PageProblem>;
-
-// The problem of a failed exchange; nothing for one that succeeded.
-std::optional<PageProblem> FetchProblem(std::string_view address, const FetchResult& answer);
 
 // A page that came but was not understood.
 PageProblem ContentProblem(std::string_view address, PageFault fault);

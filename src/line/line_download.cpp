@@ -7,6 +7,7 @@
 #include "base/scan_window.h"
 #include "base/text_cuts.h"
 #include "line/line_parser.h"
+#include "web/fetch_problem.h"
 
 namespace kavero {
 

@@ -7,6 +7,7 @@
 #include "base/html_cells.h"
 #include "base/scan_window.h"
 #include "base/text_cuts.h"
+#include "web/fetch_problem.h"
 
 namespace kavero {
 namespace {

@@ -11,6 +11,7 @@
 #include "base/field_line.h"
 #include "base/scan_window.h"
 #include "base/text_cuts.h"
+#include "web/fetch_problem.h"
 
 namespace kavero {
 namespace {

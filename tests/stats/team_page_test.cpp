@@ -1,5 +1,4 @@
 #include "stats/team_page.h"
-#include "base/scores.h"
 
 #include <gtest/gtest.h>
 
@@ -91,39 +90,6 @@ TEST_F(TeamPageTest, MatchRowsWithOtherLayoutsYieldWhatTheCutsGive) {
                                 "01.01.11>>>>Away>>3:0>>\r\n"
                                 "03.01.11>>A>>x>>1:1>>\r\n"
                                 "03.01.11>>A>>x>>1:1>>\r\n");
-}
-
-TEST(GoalTotal, AddsBothSidesOfTheScore) {
-  const struct {
-    std::string_view score;
-    int total;
-  } cases[] = {
-      {"2:1", 3},
-      {"0:0", 0},
-      {":", -2},
-      {"3", 2},
-      {"-:-", -2},
-      {" 2 : 1 ", 3},
-      {"+1:1", 2},
-      {"-1:0", -1},
-      {"", -2},
-      {"2:1:0", 1},
-      {"a:1", 0},
-      {"+-1:1", 0},
-      {"99999999999999999999:1", 0},
-      {"2147483647:2147483647", -1},
-      // A side that fits a 32-bit integer reads as that integer; only a side
-      // or a sum beyond it is no score.
-      {"-2147483648:0", -2147483647 - 1},
-      {"2147483647:0", 2147483647},
-      {"-2147483649:0", -1},
-      {"2147483648:0", -1},
-      {"-2147483648:-1", -1},
-      {"-0:0", 0},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(GoalTotal(c.score), c.total) << '"' << c.score << '"';
-  }
 }
 
 }  // namespace
