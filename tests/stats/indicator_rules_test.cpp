@@ -7,7 +7,7 @@
 namespace kavero {
 namespace {
 
-TEST(MatchDetailRounding, LabelsAndStoredValues) {
+TEST(IndicatorRounding, LabelsAndStoredValues) {
   const struct {
     double value;
     const char* label;  // after a click
@@ -42,7 +42,7 @@ TEST(MatchDetailRounding, LabelsAndStoredValues) {
   EXPECT_FALSE(std::signbit(RoundToLabel(-0.001)));
 }
 
-TEST(MatchDetailColours, ThresholdsAtTheirEdges) {
+TEST(IndicatorColours, ThresholdsAtTheirEdges) {
   using enum CellColour;
   const struct {
     double step1, step2;
@@ -60,7 +60,7 @@ TEST(MatchDetailColours, ThresholdsAtTheirEdges) {
   }
 }
 
-TEST(MatchDetailColours, ValueBetweenTheBoundsKeepsTheColour) {
+TEST(IndicatorColours, ValueBetweenTheBoundsKeepsTheColour) {
   MatchRow row;
   ApplyStepColours(row, 5, 2);
   ApplyStepColours(row, 0, 2.5);
