@@ -6,13 +6,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "app/detail_area.h"
 #include "app/main_window.h"
 #include "app/regional.h"
 #include "app/report_texts.h"
-#include "app/widget_text.h"
 #include "line/load_line.h"
 #include "results/date_filter.h"
-#include "results/general_format.h"
 #include "stats/match_details.h"
 #include "stats/stats_pass.h"
 #include "stats/step_indicators.h"
@@ -117,7 +116,7 @@ void MainWindow::PublishToday() {
       table[i].step1 = 0;
       table[i].step2 = 0;
     }
-    ShowStoredSteps(table[i]);
+    detail_area_->ShowStoredSteps(table[i]);
   }
 }
 
@@ -125,7 +124,7 @@ MainWindow::Steps MainWindow::ReadMatch(StatsPass& pass, MatchTable& table, std:
   const std::string home = table[row].home;
   const std::string away = table[row].away;
   pass.Load(row, match_stats_);
-  ShowMatchStats(match_stats_);
+  detail_area_->ShowMatchStats(match_stats_);
   ShowGoalsModel(table[row], !match_stats_.statistics_failure);
   return {ComputeStep1(match_stats_.sg1, match_stats_.sg2),
           ComputeStep2(match_stats_.sg1, match_stats_.sg2, home, away)};
@@ -134,12 +133,6 @@ MainWindow::Steps MainWindow::ReadMatch(StatsPass& pass, MatchTable& table, std:
 void MainWindow::NoteRunProblems() {
   const PageReport& problems = match_stats_.problems;
   run_report_.insert(run_report_.end(), problems.begin(), problems.end());
-}
-
-void MainWindow::ShowStoredSteps(const MatchRow& row) {
-  const char separator = config_.regional.decimal_separator;
-  sh1->setText(Shown(FormatGeneral(row.step1, separator)));
-  sh2->setText(Shown(FormatGeneral(row.step2, separator)));
 }
 
 void MainWindow::ShowResultsScreen() {
