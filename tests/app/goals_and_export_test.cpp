@@ -141,8 +141,10 @@ TEST_F(GoalsAndExportTest, TheItemComesAfterTheOthersInBothMenusAndLanguages) {
     for (QAction* action : Control<QMenu>(menu)->actions()) out << action->objectName();
     return out;
   };
-  EXPECT_EQ(names("spSkinPopupMenu1"), QStringList({"Save1", "GoTotalAll1", "ExportCsv1", "StartAgain1"}));
-  EXPECT_EQ(names("spSkinPopupMenu2"), QStringList({"SAVE2", "GoTotalAll2", "ExportCsv2", "StartAgain2"}));
+  EXPECT_EQ(names("spSkinPopupMenu1"),
+            QStringList({"Save1", "GoTotalAll1", "ExportCsv1", "StartAgain1"}));
+  EXPECT_EQ(names("spSkinPopupMenu2"),
+            QStringList({"SAVE2", "GoTotalAll2", "ExportCsv2", "StartAgain2"}));
   EXPECT_EQ(Control<QAction>("ExportCsv1")->text(), "Export CSV…");
   window.RClick();
   EXPECT_EQ(Control<QAction>("ExportCsv1")->text(), "Экспорт CSV…");
