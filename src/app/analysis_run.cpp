@@ -6,10 +6,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "app/detail_area.h"
 #include "app/main_window.h"
 #include "app/regional.h"
 #include "app/report_texts.h"
-#include "app/widget_text.h"
 #include "line/load_line.h"
 #include "results/date_filter.h"
 #include "results/general_format.h"
@@ -117,7 +117,7 @@ void MainWindow::PublishToday() {
       table[i].step1 = 0;
       table[i].step2 = 0;
     }
-    ShowStoredSteps(table[i]);
+    detail_area_->ShowStoredSteps(table[i]);
   }
 }
 
@@ -125,7 +125,7 @@ MainWindow::Steps MainWindow::ReadMatch(StatsPass& pass, MatchTable& table, std:
   const std::string home = table[row].home;
   const std::string away = table[row].away;
   pass.Load(row, match_stats_);
-  ShowMatchStats(match_stats_);
+  detail_area_->ShowMatchStats(match_stats_);
   ShowGoalsModel(table[row], !match_stats_.statistics_failure);
   return {ComputeStep1(match_stats_.home_recent, match_stats_.away_recent),
           ComputeStep2(match_stats_.home_recent, match_stats_.away_recent, home, away)};
@@ -134,12 +134,6 @@ MainWindow::Steps MainWindow::ReadMatch(StatsPass& pass, MatchTable& table, std:
 void MainWindow::NoteRunProblems() {
   const PageReport& problems = match_stats_.problems;
   run_report_.insert(run_report_.end(), problems.begin(), problems.end());
-}
-
-void MainWindow::ShowStoredSteps(const MatchRow& row) {
-  const char separator = config_.regional.decimal_separator;
-  sh1->setText(Shown(FormatGeneral(row.step1, separator)));
-  sh2->setText(Shown(FormatGeneral(row.step2, separator)));
 }
 
 void MainWindow::ShowResultsScreen() {

@@ -14,7 +14,6 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTableView>
-#include <QTableWidget>
 #include <QUrl>
 #include <algorithm>
 
@@ -22,7 +21,6 @@
 #include "app/captions.h"
 #include "app/flag_pictures.h"
 #include "app/header_sort.h"
-#include "app/history_grid.h"
 #include "app/match_table_model.h"
 #include "app/regional.h"
 #include "app/start_pictures.h"
@@ -43,22 +41,6 @@ using namespace kavero::literals;
 constexpr std::string_view kAllDates = " все"_w1251;
 constexpr std::string_view kHelpPath =
     "index.php?option=com_content&view=article&id=193&Itemid=35#manual";
-
-QTableWidgetItem* TextItem(std::string_view text, Qt::Alignment alignment = Qt::AlignCenter) {
-  auto* item = new QTableWidgetItem(Shown(text));
-  item->setTextAlignment(alignment | Qt::AlignVCenter);
-  return item;
-}
-
-void FillHistory(QTableWidget* grid, const HistoryTable& rows) {
-  grid->setRowCount(static_cast<int>(rows.size()));
-  for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-    grid->setItem(i, 0, TextItem(rows[i].date));
-    grid->setItem(i, 1, TextItem(rows[i].match, Qt::AlignLeft));
-    grid->setItem(i, 2, TextItem(rows[i].score));
-  }
-  FitHistoryGrid(grid);
-}
 
 }  // namespace
 
@@ -309,44 +291,6 @@ void MainWindow::Save1Click() {
 void MainWindow::SAVE2Click() {
   SaveResultsOf(next_grid2_rows_);
   show_information(QStringLiteral("Сохранено!!!"));
-}
-
-void MainWindow::ShowMatchStats(const MatchStats& stats) {
-  // Every detail table is rebuilt in page order.
-  for (QTableWidget* grid : {SG1, SG2, SG3, TUR, TOT_COM}) {
-    ForgetHeaderSort(grid->horizontalHeader());
-  }
-  FillHistory(SG1, stats.home_recent);
-  FillHistory(SG2, stats.away_recent);
-  FillHistory(SG3, stats.meetings);
-
-  TUR->setRowCount(static_cast<int>(stats.league_rows.size()));
-  QFont bold = TUR->font();
-  bold.setBold(true);
-  for (int i = 0; i < static_cast<int>(stats.league_rows.size()); ++i) {
-    for (int column = 0; column < static_cast<int>(stats.league_rows[i].cells.size()); ++column) {
-      QTableWidgetItem* item = TextItem(stats.league_rows[i].cells[column]);
-      if (column == 0) item->setFont(bold);
-      TUR->setItem(i, column, item);
-    }
-  }
-
-  TOT_COM->setRowCount(static_cast<int>(stats.totals.size()));
-  for (int i = 0; i < static_cast<int>(stats.totals.size()); ++i) {
-    const TotalsRow& row = stats.totals[i];
-    TOT_COM->setItem(i, 0, TextItem(row.team, Qt::AlignLeft));
-    for (int k = 0; k < static_cast<int>(row.numbers.size()); ++k) {
-      auto* item = new QTableWidgetItem;
-      item->setData(Qt::DisplayRole, row.numbers[k]);  // sorts as a number
-      item->setTextAlignment(Qt::AlignCenter);
-      const int green_index = k - 4;  // the three percentage columns
-      if (green_index >= 0 && row.green[green_index]) {
-        item->setBackground(QColor(0, 128, 0));
-        item->setForeground(Qt::white);
-      }
-      TOT_COM->setItem(i, k + 1, item);
-    }
-  }
 }
 
 }  // namespace kavero::app

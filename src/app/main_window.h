@@ -26,7 +26,6 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class QTableView;
-class QTableWidget;
 class QUrl;
 
 namespace kavero::app {
@@ -35,6 +34,8 @@ class BackgroundGet;
 class MatchTableModel;
 class StatusLine;
 struct Captions;
+
+class DetailArea;
 
 class MainWindow : public QWidget {
   Q_OBJECT
@@ -82,8 +83,8 @@ class MainWindow : public QWidget {
 
   // The date choice: the distinct dates of NextGrid1 plus " все".
   void FillDateChoice();
-  // The detail grids of one match.
-  void ShowMatchStats(const MatchStats& stats);
+  // The details of one match: step indicators, history, league and totals.
+  DetailArea& Details() { return *detail_area_; }
 
   // Handlers bound to the controls.
   void spSkinXFormButton2Click();  // HELP
@@ -116,7 +117,6 @@ class MainWindow : public QWidget {
   void BuildStartControls();
   void BuildResultsPanel();
   void BuildMatchGrids();
-  void BuildDetailGrids();
   void BuildMenus();
   void ConnectHandlers();
   void ApplyCaptions(const Captions& captions);
@@ -145,8 +145,6 @@ class MainWindow : public QWidget {
   void ShowGoalsModel(MatchRow& row, bool read);
   // Writes a table, as it stands, to the CSV file the user chooses.
   void ExportCsv(const MatchTable& table);
-  // sh1 and sh2 show a row's stored indicators in general notation.
-  void ShowStoredSteps(const MatchRow& row);
 
   // The match details of one row, and their recomputation over a table.
   enum class MessagesAt { kBeforeColours, kAfterColours };
@@ -204,16 +202,7 @@ class MainWindow : public QWidget {
   QTableView* NextGrid2 = nullptr;
   MatchTableModel* next_grid1_model_ = nullptr;
   MatchTableModel* next_grid2_model_ = nullptr;
-  QLabel* spSkinShadowLabel1 = nullptr;
-  QLabel* sh1 = nullptr;
-  QLabel* spSkinShadowLabel2 = nullptr;
-  QLabel* sh2 = nullptr;
-  QFrame* spSkinBevel1 = nullptr;
-  QTableWidget* SG1 = nullptr;
-  QTableWidget* SG2 = nullptr;
-  QTableWidget* SG3 = nullptr;
-  QTableWidget* TUR = nullptr;
-  QTableWidget* TOT_COM = nullptr;
+  DetailArea* detail_area_ = nullptr;
   QListWidget* flay = nullptr;
   QMenu* spSkinPopupMenu1 = nullptr;
   QMenu* spSkinPopupMenu2 = nullptr;
@@ -234,7 +223,6 @@ class MainWindow : public QWidget {
   bool statistics_read_ = false;       // NextGrid1's rows were read by a pass
   QAction* ExportCsv1 = nullptr;
   QAction* ExportCsv2 = nullptr;
-  QLabel* goals_line = nullptr;  // the goals model of the match in the detail grids
 };
 
 }  // namespace kavero::app

@@ -11,15 +11,14 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTableView>
-#include <QTableWidget>
 #include <algorithm>
 
 #include "app/captions.h"
+#include "app/detail_area.h"
 #include "app/flag_delegate.h"
 #include "app/header_sort.h"
-#include "app/history_grid.h"
+#include "app/layout_parts.h"
 #include "app/main_window.h"
-#include "app/marked_cell_delegate.h"
 #include "app/match_table_model.h"
 #include "app/start_pictures.h"
 #include "app/widget_text.h"
@@ -27,96 +26,8 @@
 #include "line/flag_stems.h"
 
 namespace kavero::app {
-namespace {
 
 using namespace kavero::literals;
-
-constexpr int kRowHeight = 20;
-constexpr int kHeaderHeight = 20;
-
-template <typename Widget>
-Widget* Make(QWidget* parent, const char* name) {
-  auto* widget = new Widget(parent);
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
-
-// A control whose layout size is "fits its text": sized to it at its own place.
-void PlaceFitting(QWidget* widget, int left, int top) {
-  widget->adjustSize();
-  widget->move(left, top);
-}
-
-QLabel* MakeFramedValue(QWidget* parent, const char* name, QRect place) {
-  auto* label = Make<QLabel>(parent, name);
-  label->setGeometry(place);
-  label->setFrameShape(QFrame::StyledPanel);
-  label->setFrameShadow(QFrame::Sunken);
-  label->setAlignment(Qt::AlignCenter);
-  label->setText(QStringLiteral("0"));
-  return label;
-}
-
-// Font sizes are line heights, as the layout measures them: Arial 14 pixels
-// high is a 12-pixel em.
-QFont ArialOfHeight(int line_height) {
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(line_height * 6 / 7);
-  return font;
-}
-
-QFont PanelFont() {
-  return ArialOfHeight(14);
-}
-
-QFont BoldFont(QFont font) {
-  font.setBold(true);
-  return font;
-}
-
-void StyleGrid(QTableView* grid) {
-  grid->setItemDelegate(new MarkedCellDelegate(grid));
-  grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-  grid->setSelectionMode(QAbstractItemView::SingleSelection);
-  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grid->setAlternatingRowColors(true);
-  grid->setWordWrap(false);
-  grid->setTextElideMode(Qt::ElideNone);  // the layout's narrow columns cut, never hide, digits
-  grid->verticalHeader()->hide();
-  grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
-  grid->horizontalHeader()->setFixedHeight(kHeaderHeight);
-  grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  grid->horizontalHeader()->setHighlightSections(false);
-  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-}
-
-void SetWidths(QTableView* grid, std::initializer_list<int> widths) {
-  int column = 0;
-  for (int width : widths) grid->setColumnWidth(column++, width);
-}
-
-QTableWidget* MakeDetailGrid(QWidget* parent, const char* name, QRect place,
-                             const QStringList& headers, std::initializer_list<int> widths) {
-  auto* grid = Make<QTableWidget>(parent, name);
-  grid->setGeometry(place);
-  grid->setColumnCount(static_cast<int>(headers.size()));
-  grid->setHorizontalHeaderLabels(headers);
-  StyleGrid(grid);
-  SetWidths(grid, widths);
-  SortOnHeaderClick(grid->horizontalHeader(),
-                    [grid](int column, Qt::SortOrder order) { grid->sortItems(column, order); });
-  return grid;
-}
-
-template <std::size_t kColumns>
-void SetHeaderHints(QTableWidget* grid, const std::array<QString, kColumns>& hints) {
-  for (int column = 0; column < static_cast<int>(kColumns); ++column) {
-    grid->horizontalHeaderItem(column)->setToolTip(hints[column]);
-  }
-}
-
-}  // namespace
 
 void MainWindow::BuildLayout() {
   setObjectName(QStringLiteral("Form1"));
@@ -214,26 +125,7 @@ void MainWindow::BuildResultsPanel() {
   kol = MakeFramedValue(pan2, "kol", QRect(528, 16, 65, 21));
 
   BuildMatchGrids();
-
-  spSkinBevel1 = Make<QFrame>(pan2, "spSkinBevel1");
-  spSkinBevel1->setGeometry(596, 5, 312, 464);
-  spSkinBevel1->setFrameShape(QFrame::StyledPanel);
-  spSkinBevel1->setFrameShadow(QFrame::Sunken);
-  spSkinShadowLabel1 = Make<QLabel>(pan2, "spSkinShadowLabel1");
-  spSkinShadowLabel1->setFont(BoldFont(PanelFont()));
-  sh1 = MakeFramedValue(pan2, "sh1", QRect(664, 8, 75, 21));
-  spSkinShadowLabel2 = Make<QLabel>(pan2, "spSkinShadowLabel2");
-  spSkinShadowLabel2->setFont(BoldFont(PanelFont()));
-  sh2 = MakeFramedValue(pan2, "sh2", QRect(824, 8, 75, 21));
-
-  BuildDetailGrids();
-
-  // The goals model of the shown match, in the free strip above the match table.
-  goals_line = Make<QLabel>(pan2, "goals_line");
-  goals_line->setGeometry(206, 4, 262, 34);
-  goals_line->setWordWrap(true);
-  goals_line->setFont(ArialOfHeight(12));
-  goals_line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  detail_area_ = new DetailArea(pan2, config_.regional.decimal_separator);
 
   flay = Make<QListWidget>(pan2, "flay");
   flay->setGeometry(24, 80, 105, 329);
@@ -265,33 +157,6 @@ void MainWindow::BuildMatchGrids() {
   NextGrid1 = make("NextGrid1", QRect(8, 41, 585, 582), next_grid1_model_);
   NextGrid2 = make("NextGrid2", QRect(8, 40, 585, 582), next_grid2_model_);
   NextGrid2->hide();
-}
-
-void MainWindow::BuildDetailGrids() {
-  const QStringList history = {QString(), QString(), QString()};  // captions set by language
-  SG1 = MakeDetailGrid(pan2, "SG1", QRect(600, 40, 305, 106), history,
-                       {kHistoryDateWidth, kHistoryMatchWidth, 55});
-  SG2 = MakeDetailGrid(pan2, "SG2", QRect(600, 161, 305, 106), history,
-                       {kHistoryDateWidth, kHistoryMatchWidth, 55});
-  SG3 = MakeDetailGrid(pan2, "SG3", QRect(600, 272, 307, 192), history,
-                       {kHistoryDateWidth, kHistoryMatchWidth, 57});
-
-  const QFont small_header = ArialOfHeight(12);
-  TUR = MakeDetailGrid(
-      pan2, "TUR", QRect(600, 480, 305, 56),
-      {QStringLiteral("М"), QStringLiteral("Com"), QStringLiteral("И"), QStringLiteral("В"),
-       QStringLiteral("Н"), QStringLiteral("П"), QStringLiteral("З - П"), QStringLiteral("О")},
-      {30, 90, 30, 30, 30, 30, 30, 30});
-  TOT_COM = MakeDetailGrid(pan2, "TOT_COM", QRect(600, 544, 305, 75),
-                           {QStringLiteral("Команда"), QStringLiteral("И"), QStringLiteral("0,5"),
-                            QStringLiteral("1,5"), QStringLiteral("2,5"), QStringLiteral("0,5 %"),
-                            QStringLiteral("1,5 %"), QStringLiteral("2,5 %")},
-                           {90, 30, 30, 30, 30, 30, 30, 30});
-  for (QTableWidget* grid : {TUR, TOT_COM}) {
-    grid->horizontalHeader()->setFont(small_header);
-    grid->verticalHeader()->setDefaultSectionSize(18);
-    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  }
 }
 
 void MainWindow::BuildMenus() {
@@ -333,19 +198,9 @@ void MainWindow::ApplyCaptions(const Captions& captions) {
     next_grid1_model_->SetHeaderHint(column, captions.match_hints[column]);
     next_grid2_model_->SetHeaderHint(column, captions.match_hints[column]);
   }
-  for (QTableWidget* grid : {SG1, SG2, SG3}) {
-    grid->setHorizontalHeaderLabels(
-        {captions.history_headers.begin(), captions.history_headers.end()});
-    SetHeaderHints(grid, captions.history_hints);
-  }
-  SetHeaderHints(TUR, captions.tur_hints);
-  SetHeaderHints(TOT_COM, captions.totals_hints);
+  detail_area_->ApplyCaptions(captions);
   spSkinStdLabel1->setText(captions.date_label);
   PlaceFitting(spSkinStdLabel1, 16, 16);
-  spSkinShadowLabel1->setText(captions.step1_label);
-  PlaceFitting(spSkinShadowLabel1, 608, 8);
-  spSkinShadowLabel2->setText(captions.step2_label);
-  PlaceFitting(spSkinShadowLabel2, 768, 8);
   ch->setText(captions.without_totals);
   ch->resize(std::max(249, ch->sizeHint().width()), 25);
   spSkinStdLabel2->setText(captions.found_label);

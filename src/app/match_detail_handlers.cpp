@@ -1,11 +1,10 @@
 // A click on a match row, and "Go Total All" on a whole table.
 #include <QFrame>
-#include <QLabel>
 #include <QProgressBar>
 
+#include "app/detail_area.h"
 #include "app/main_window.h"
 #include "app/report_texts.h"
-#include "app/widget_text.h"
 #include "stats/indicator_rules.h"
 #include "stats/load_match_stats.h"
 #include "stats/stats_pass.h"
@@ -13,11 +12,6 @@
 #include "stats/steps_outcome.h"
 
 namespace kavero::app {
-namespace {
-
-const QString kNotRead = QStringLiteral("–");
-
-}  // namespace
 
 void MainWindow::NextGrid1CellClick(int, int row) {
   CellClick(next_grid1_rows_, row);
@@ -43,22 +37,19 @@ void MainWindow::CellClick(MatchTable& table, int row) {
   LoadMatchStats(table[row], ID, config_.bookmaker_site, team_page_list_, match_stats_);
   const double step1 = ComputeStep1(match_stats_.home_recent, match_stats_.away_recent);
   const double step2 = ComputeStep2(match_stats_.home_recent, match_stats_.away_recent, home, away);
-  const char separator = config_.regional.decimal_separator;
   if (TakeSteps(table[row], match_stats_, false)) {
-    sh1->setText(Shown(FormatClickLabel(step1, separator)));
-    sh2->setText(Shown(FormatClickLabel(step2, separator)));
+    detail_area_->ShowClickSteps(step1, step2);
     table[row].step1 = RoundToLabel(step1);
     table[row].step2 = RoundToLabel(step2);
     ApplyStepColours(table[row], step1, step2);
   } else {
     // Nothing was computed: the row keeps its values, the labels say so.
-    sh1->setText(kNotRead);
-    sh2->setText(kNotRead);
+    detail_area_->ShowStepsNotRead();
   }
   if (current_language_ == "ENG") {
     TranslateHistory(match_stats_, [this](std::string_view name) { return TranslateTeam(name); });
   }
-  ShowMatchStats(match_stats_);
+  detail_area_->ShowMatchStats(match_stats_);
   ShowGoalsModel(table[row], !match_stats_.statistics_failure);
   RefreshTables();
   if (match_stats_.statistics_failure) {
@@ -93,7 +84,7 @@ void MainWindow::GoTotalAll(MatchTable& table, MessagesAt messages_at) {
     } else {
       ++not_read;
     }
-    ShowStoredSteps(table[r]);
+    detail_area_->ShowStoredSteps(table[r]);
     if (messages_at == MessagesAt::kBeforeColours) ProcessMessages();
     if (read) ApplyStepColours(table[r], steps.step1, steps.step2);
     if (messages_at == MessagesAt::kAfterColours) ProcessMessages();

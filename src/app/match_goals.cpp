@@ -1,6 +1,5 @@
 // The goals model of a match whose statistics were just read.
-#include <QLabel>
-
+#include "app/detail_area.h"
 #include "app/goals_hints.h"
 #include "app/main_window.h"
 #include "stats/goals_model.h"
@@ -16,11 +15,7 @@ void MainWindow::ShowGoalsModel(MatchRow& row, bool read) {
   }
   const HintLanguage language =
       current_language_ == "RUS" ? HintLanguage::kRussian : HintLanguage::kEnglish;
-  const QString text = row.goals_model ? GoalsModelLine(*row.goals_model, language,
-                                                        config_.regional.decimal_separator)
-                                       : QString();
-  goals_line->setText(text);
-  goals_line->setToolTip(text);
+  detail_area_->ShowGoalsModel(row.goals_model, language);
 }
 
 }  // namespace kavero::app

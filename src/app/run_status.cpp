@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QTableView>
 
+#include "app/detail_area.h"
 #include "app/main_window.h"
 #include "app/match_table_model.h"
 #include "app/report_log.h"
@@ -84,9 +85,7 @@ void MainWindow::StartAgainClick() {
   // Back to the state before a first run, on the start panel with its gauge.
   next_grid2_rows_.clear();
   match_stats_ = {};
-  ShowMatchStats(match_stats_);
-  sh1->setText(QStringLiteral("0"));
-  sh2->setText(QStringLiteral("0"));
+  detail_area_->Clear();
   NextGrid1->show();
   NextGrid2->hide();
   status_line_->hide();

@@ -8,6 +8,7 @@
 
 #include <map>
 
+#include "app/detail_area.h"
 #include "header_click.h"
 #include "window_fixture.h"
 
@@ -23,7 +24,7 @@ TEST_F(WindowTest, MatchStatsFillTheDetailGrids) {
   stats.totals[0].team = W("Зенит");
   stats.totals[0].numbers = {8, 7, 6, 4, 88, 75, 50};
   stats.totals[0].green = {true, false, true};
-  window.ShowMatchStats(stats);
+  window.Details().ShowMatchStats(stats);
 
   auto* sg1 = Control<QTableWidget>("SG1");
   ASSERT_EQ(sg1->rowCount(), 2);
@@ -48,7 +49,7 @@ TEST_F(WindowTest, MatchStatsFillTheDetailGrids) {
   EXPECT_EQ(totals->item(0, 4)->background().style(), Qt::NoBrush) << "only the percentages";
   EXPECT_EQ(totals->item(2, 1)->text(), "0");
 
-  window.ShowMatchStats(MatchStats{});
+  window.Details().ShowMatchStats(MatchStats{});
   EXPECT_EQ(sg1->rowCount(), 0) << "a later match replaces the rows";
   EXPECT_EQ(totals->item(0, 5)->background().style(), Qt::NoBrush);
 }
@@ -59,7 +60,7 @@ TEST_F(WindowTest, TotalsSortAsNumbers) {
   stats.totals[0].numbers[0] = 10;
   stats.totals[1].numbers[0] = 9;
   stats.totals[2].numbers[0] = 100;
-  window.ShowMatchStats(stats);
+  window.Details().ShowMatchStats(stats);
   auto* totals = Control<QTableWidget>("TOT_COM");
   ClickHeader(totals, 1);
   EXPECT_EQ(totals->item(0, 1)->text(), "9");
@@ -83,13 +84,47 @@ class DetailGridsTest : public WindowTest {
   }
 };
 
+TEST_F(DetailGridsTest, KeepTheirPlacesOnThePanelAndLeaveTheOtherControlsTheirClicks) {
+  QWidget* panel = Control("pan2");
+  const struct {
+    const char* name;
+    QRect place;
+  } places[] = {
+      {"spSkinBevel1", {596, 5, 312, 464}},
+      {"sh1", {664, 8, 75, 21}},
+      {"sh2", {824, 8, 75, 21}},
+      {"SG1", {600, 40, 305, 106}},
+      {"SG2", {600, 161, 305, 106}},
+      {"SG3", {600, 272, 307, 192}},
+      {"TUR", {600, 480, 305, 56}},
+      {"TOT_COM", {600, 544, 305, 75}},
+      {"goals_line", {206, 4, 262, 34}},
+  };
+  for (const auto& expected : places) {
+    QWidget* control = Control(expected.name);
+    const QRect on_panel(control->mapTo(panel, QPoint(0, 0)), control->size());
+    EXPECT_EQ(on_panel, expected.place) << expected.name;
+  }
+  // A click at each point reaches the control there, or a part of it.
+  const struct {
+    QPoint at;
+    const char* name;
+  } clicks[] = {{{300, 300}, "NextGrid1"}, {{60, 20}, "combo"},     {{550, 25}, "kol"},
+                {{700, 100}, "SG1"},       {{700, 600}, "TOT_COM"}, {{300, 20}, "goals_line"}};
+  for (const auto& click : clicks) {
+    QWidget* control = Control(click.name);
+    QWidget* reached = panel->childAt(click.at);
+    EXPECT_TRUE(reached == control || control->isAncestorOf(reached)) << click.name;
+  }
+}
+
 TEST_F(DetailGridsTest, HistoryHeadersSortBothWaysAndLoseTheirArrowWithTheNextMatch) {
   MatchStats stats;
   const HistoryTable rows = {{"01.12.25", "B - X", "2:1 (1:0)"},
                              {"24.11.25", "A - Y", "0:0 (0:0)"},
                              {"17.11.25", "C - Z", "1:3 (0:1)"}};
   stats.home_recent = stats.away_recent = stats.meetings = rows;
-  window_->ShowMatchStats(stats);
+  window_->Details().ShowMatchStats(stats);
   for (const char* name : {"SG1", "SG2", "SG3"}) {
     SCOPED_TRACE(name);
     auto* grid = Control<QTableWidget>(name);
@@ -103,7 +138,7 @@ TEST_F(DetailGridsTest, HistoryHeadersSortBothWaysAndLoseTheirArrowWithTheNextMa
   }
 
   // The next match's rows come in page order, under no arrow.
-  window_->ShowMatchStats(stats);
+  window_->Details().ShowMatchStats(stats);
   for (const char* name : {"SG1", "SG2", "SG3", "TUR", "TOT_COM"}) {
     SCOPED_TRACE(name);
     auto* grid = Control<QTableWidget>(name);
@@ -124,7 +159,7 @@ TEST_F(DetailGridsTest, EveryScoreCanBeReadWhenTheRowsNeedAScrollBar) {
     for (int i = 0; i < rows; ++i) stats.home_recent.push_back({"01.12.25", "A - B", "2:1 (1:0)"});
     stats.home_recent.push_back({"02.12.25", long_names, "10:10 (10:10)"});
     stats.away_recent = stats.meetings = stats.home_recent;
-    window_->ShowMatchStats(stats);
+    window_->Details().ShowMatchStats(stats);
     QCoreApplication::processEvents();
 
     for (const char* name : {"SG1", "SG2", "SG3"}) {

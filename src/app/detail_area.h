@@ -1,0 +1,58 @@
+#pragma once
+// The details of one match on the results panel: the two step indicators, the
+// three history tables, the league excerpt, the totals table and the goals
+// line. It spans the whole panel and paints nothing of its own, so that its
+// controls keep the panel's coordinates; it lies under the panel's other
+// controls and takes none of their clicks.
+#include <QWidget>
+
+#include "app/goals_hints.h"
+#include "base/match_table.h"
+#include "stats/match_stats.h"
+
+class QFrame;
+class QLabel;
+class QTableWidget;
+
+namespace kavero::app {
+
+struct Captions;
+
+class DetailArea : public QWidget {
+ public:
+  // Numbers show with `decimal_separator`.
+  DetailArea(QWidget* panel, char decimal_separator);
+
+  void ApplyCaptions(const Captions& captions);
+  // Every table rebuilt in page order, any header sort forgotten.
+  void ShowMatchStats(const MatchStats& stats);
+  // sh1 and sh2: the indicators a click computed, rounded as their labels are.
+  void ShowClickSteps(double step1, double step2);
+  // sh1 and sh2 when a click computed nothing.
+  void ShowStepsNotRead();
+  // sh1 and sh2: a row's stored indicators in general notation.
+  void ShowStoredSteps(const MatchRow& row);
+  // No match shown: empty tables, indicators at "0".
+  void Clear();
+  // The goals line: the model of the shown match, empty without one.
+  void ShowGoalsModel(const std::optional<GoalsModel>& model, HintLanguage language);
+
+ private:
+  void BuildGrids();
+
+  char decimal_separator_;
+  // Controls, by their layout names.
+  QFrame* spSkinBevel1 = nullptr;
+  QLabel* spSkinShadowLabel1 = nullptr;
+  QLabel* sh1 = nullptr;
+  QLabel* spSkinShadowLabel2 = nullptr;
+  QLabel* sh2 = nullptr;
+  QTableWidget* SG1 = nullptr;
+  QTableWidget* SG2 = nullptr;
+  QTableWidget* SG3 = nullptr;
+  QTableWidget* TUR = nullptr;
+  QTableWidget* TOT_COM = nullptr;
+  QLabel* goals_line = nullptr;
+};
+
+}  // namespace kavero::app
