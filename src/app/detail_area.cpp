@@ -7,6 +7,7 @@
 #include <array>
 
 #include "app/captions.h"
+#include "app/elided_label.h"
 #include "app/header_sort.h"
 #include "app/history_grid.h"
 #include "app/layout_parts.h"
@@ -76,11 +77,11 @@ DetailArea::DetailArea(QWidget* panel, char decimal_separator)
 
   BuildGrids();
 
-  // The goals model of the shown match, in the free strip above the match table.
-  goals_line = Make<QLabel>(this, "goals_line");
-  goals_line->setGeometry(206, 4, 262, 34);
-  goals_line->setWordWrap(true);
-  goals_line->setFont(ArialOfHeight(12));
+  // The goals model of the shown match, in the strip between the two teams'
+  // histories; the space beside the OK button belongs to the status line.
+  goals_line = Make<ElidedLabel>(this, "goals_line");
+  goals_line->setGeometry(600, 147, 305, 13);
+  goals_line->setFont(ArialOfHeight(13));
   goals_line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
@@ -186,7 +187,7 @@ void DetailArea::Clear() {
 
 void DetailArea::ShowGoalsModel(const std::optional<GoalsModel>& model, HintLanguage language) {
   const QString text = model ? GoalsModelLine(*model, language, decimal_separator_) : QString();
-  goals_line->setText(text);
+  goals_line->SetFullText(text);
   goals_line->setToolTip(text);
 }
 

@@ -16,6 +16,7 @@ class QTableWidget;
 
 namespace kavero::app {
 
+class ElidedLabel;
 struct Captions;
 
 class DetailArea : public QWidget {
@@ -52,7 +53,7 @@ class DetailArea : public QWidget {
   QTableWidget* SG3 = nullptr;
   QTableWidget* TUR = nullptr;
   QTableWidget* TOT_COM = nullptr;
-  QLabel* goals_line = nullptr;
+  ElidedLabel* goals_line = nullptr;
 };
 
 }  // namespace kavero::app

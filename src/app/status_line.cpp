@@ -9,14 +9,12 @@ constexpr int kHintLines = 12;
 
 }  // namespace
 
-StatusLine::StatusLine(QWidget* parent) : QLabel(parent) {
+StatusLine::StatusLine(QWidget* parent) : ElidedLabel(parent) {
   setCursor(Qt::PointingHandCursor);
-  setTextFormat(Qt::PlainText);
 }
 
 void StatusLine::Show(const QString& text, const QStringList& report_lines,
                       const QString& click_hint) {
-  full_text_ = text;
   QString hint = text;
   if (!report_lines.isEmpty()) {
     hint += QStringLiteral("\n");
@@ -27,21 +25,12 @@ void StatusLine::Show(const QString& text, const QStringList& report_lines,
   }
   hint += QStringLiteral("\n\n") + click_hint;
   setToolTip(hint);
-  Elide();
+  SetFullText(text);
 }
 
 void StatusLine::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit clicked();
   QLabel::mousePressEvent(event);
-}
-
-void StatusLine::resizeEvent(QResizeEvent* event) {
-  QLabel::resizeEvent(event);
-  Elide();
-}
-
-void StatusLine::Elide() {
-  setText(fontMetrics().elidedText(full_text_, Qt::ElideRight, width()));
 }
 
 }  // namespace kavero::app

@@ -1,13 +1,14 @@
 #pragma once
 // The results screen's line that says what a run or an action could not read;
 // its hint lists the pages, and a click asks for the whole report.
-#include <QLabel>
 #include <QString>
 #include <QStringList>
 
+#include "app/elided_label.h"
+
 namespace kavero::app {
 
-class StatusLine : public QLabel {
+class StatusLine : public ElidedLabel {
   Q_OBJECT
 
  public:
@@ -16,19 +17,12 @@ class StatusLine : public QLabel {
   // Shows `text`, cut to the line's width; the hint holds it whole, then the
   // first of `report_lines` and `click_hint`.
   void Show(const QString& text, const QStringList& report_lines, const QString& click_hint);
-  const QString& FullText() const { return full_text_; }
 
  signals:
   void clicked();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-
- private:
-  void Elide();
-
-  QString full_text_;
 };
 
 }  // namespace kavero::app

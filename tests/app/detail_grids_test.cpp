@@ -98,19 +98,26 @@ TEST_F(DetailGridsTest, KeepTheirPlacesOnThePanelAndLeaveTheOtherControlsTheirCl
       {"SG3", {600, 272, 307, 192}},
       {"TUR", {600, 480, 305, 56}},
       {"TOT_COM", {600, 544, 305, 75}},
-      {"goals_line", {206, 4, 262, 34}},
+      {"goals_line", {600, 147, 305, 13}},
   };
   for (const auto& expected : places) {
     QWidget* control = Control(expected.name);
     const QRect on_panel(control->mapTo(panel, QPoint(0, 0)), control->size());
     EXPECT_EQ(on_panel, expected.place) << expected.name;
   }
+  // The strip between "OK" and "It is found:" is the status line's.
+  const int strip_left = Control("spSkinXFormButton3")->geometry().right();
+  const int strip_right = Control("spSkinStdLabel2")->geometry().left();
+  const QRect goals_line(Control("goals_line")->mapTo(panel, QPoint(0, 0)),
+                         Control("goals_line")->size());
+  EXPECT_FALSE(goals_line.left() < strip_right && goals_line.right() > strip_left &&
+               goals_line.top() < 41);
   // A click at each point reaches the control there, or a part of it.
   const struct {
     QPoint at;
     const char* name;
   } clicks[] = {{{300, 300}, "NextGrid1"}, {{60, 20}, "combo"},     {{550, 25}, "kol"},
-                {{700, 100}, "SG1"},       {{700, 600}, "TOT_COM"}, {{300, 20}, "goals_line"}};
+                {{700, 100}, "SG1"},       {{700, 600}, "TOT_COM"}, {{700, 153}, "goals_line"}};
   for (const auto& click : clicks) {
     QWidget* control = Control(click.name);
     QWidget* reached = panel->childAt(click.at);
