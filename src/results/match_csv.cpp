@@ -69,10 +69,20 @@ std::string Fixed(double value, int decimals, char decimal_point) {
   return out;
 }
 
-// A number as the page wrote it, with the style's decimal point; other texts as they are.
+// A page's text that a spreadsheet would run as a formula ("=HYPERLINK(…)",
+// "+1+1", "@SUM(…)", "-1+1") gets a leading apostrophe, which keeps it text.
+std::string InertText(std::string_view text) {
+  const bool formula_like =
+      !text.empty() && (std::string_view("=+@\t\r").find(text.front()) != std::string_view::npos ||
+                        (text.front() == '-' && text.size() > 1));
+  return formula_like ? "'" + std::string(text) : std::string(text);
+}
+
+// A number as the page wrote it, with the style's decimal point; other texts
+// as they are, kept inert.
 std::string PageNumber(std::string_view text, char decimal_point) {
+  if (!ReadDecimal(text)) return InertText(text);
   std::string out(text);
-  if (!ReadDecimal(text)) return out;
   for (char& c : out) {
     if (c == '.' || c == ',') c = decimal_point;
   }
@@ -81,11 +91,11 @@ std::string PageNumber(std::string_view text, char decimal_point) {
 
 std::vector<std::string> Record(const CsvMatchRow& entry, char decimal_point) {
   const MatchRow& row = *entry.row;
-  std::vector<std::string> record = {row.championship,
-                                     row.date,
-                                     row.time,
-                                     row.home,
-                                     row.away,
+  std::vector<std::string> record = {InertText(row.championship),
+                                     InertText(row.date),
+                                     InertText(row.time),
+                                     InertText(row.home),
+                                     InertText(row.away),
                                      PageNumber(row.total, decimal_point),
                                      PageNumber(row.under, decimal_point),
                                      PageNumber(row.over, decimal_point),

@@ -103,6 +103,19 @@ TEST(MatchTableCsv, TextsThatAreNotNumbersStayAsTheyAre) {
   EXPECT_NE(csv.find("\"A, B\",C,,-,1.5,"), std::string::npos) << csv;
 }
 
+TEST(MatchTableCsv, PageTextsThatLookLikeFormulasStayText) {
+  MatchRow row = Match("=HYPERLINK(\"http://x\")", "@SUM(A1)");
+  row.championship = "+1+1";
+  row.under = "-1+1";
+  row.over = "-2.5";  // a number, written as one
+  const std::string csv = MatchTableCsv({{&row, false}}, "ENG", '.');
+  EXPECT_NE(
+      csv.find(
+          "'+1+1,10.12.2026,18:00,\"'=HYPERLINK(\"\"http://x\"\")\",'@SUM(A1),2.5,'-1+1,-2.5,"),
+      std::string::npos)
+      << csv;
+}
+
 // A file-size limit makes the write fail half-way, as a full disk would.
 class FileSizeLimit {
  public:
