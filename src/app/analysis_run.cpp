@@ -126,7 +126,7 @@ MainWindow::Steps MainWindow::ReadMatch(StatsPass& pass, MatchTable& table, std:
   const std::string away = table[row].away;
   pass.Load(row, match_stats_);
   detail_area_->ShowMatchStats(match_stats_);
-  ShowGoalsModel(table[row], !match_stats_.statistics_failure);
+  ShowGoalsModel(table[row]);
   return {ComputeStep1(match_stats_.home_recent, match_stats_.away_recent),
           ComputeStep2(match_stats_.home_recent, match_stats_.away_recent, home, away)};
 }

@@ -56,6 +56,16 @@ void FillHistory(QTableWidget* grid, const HistoryTable& rows) {
   FitHistoryGrid(grid);
 }
 
+// Cells of `row` from `first_column` on that a failed page left unread.
+void ShowNotRead(QTableWidget* grid, int row, int first_column, const QString& why) {
+  for (int column = first_column; column < grid->columnCount(); ++column) {
+    auto* item = new QTableWidgetItem(kNotRead);
+    item->setTextAlignment(Qt::AlignCenter);
+    item->setToolTip(why);
+    grid->setItem(row, column, item);
+  }
+}
+
 }  // namespace
 
 DetailArea::DetailArea(QWidget* panel, char decimal_separator)
@@ -162,6 +172,19 @@ void DetailArea::ShowMatchStats(const MatchStats& stats) {
       TOT_COM->setItem(i, k + 1, item);
     }
   }
+
+  for (int side = 0; side < 2; ++side) {
+    const auto& failure = stats.team_failures[static_cast<std::size_t>(side)];
+    if (!failure) continue;
+    const QString why = problem_text_ ? problem_text_(*failure) : QString();
+    ShowNotRead(TUR, side, 0, why);
+    ShowNotRead(TOT_COM, side, 1, why);
+    ShowNotRead(TOT_COM, 2, 1, why);  // the combined row holds the failed side's part
+  }
+}
+
+void DetailArea::SetProblemText(std::function<QString(const PageProblem&)> text) {
+  problem_text_ = std::move(text);
 }
 
 void DetailArea::ShowClickSteps(double step1, double step2) {

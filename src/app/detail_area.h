@@ -5,6 +5,7 @@
 // controls keep the panel's coordinates; it lies under the panel's other
 // controls and takes none of their clicks.
 #include <QWidget>
+#include <functional>
 
 #include "app/goals_hints.h"
 #include "base/match_table.h"
@@ -25,7 +26,10 @@ class DetailArea : public QWidget {
   DetailArea(QWidget* panel, char decimal_separator);
 
   void ApplyCaptions(const Captions& captions);
-  // Every table rebuilt in page order, any header sort forgotten.
+  // Words for a page that could not be read, as the hint of what it left unread.
+  void SetProblemText(std::function<QString(const PageProblem&)> text);
+  // Every table rebuilt in page order, any header sort forgotten; the rows of
+  // a team page that could not be read show "–".
   void ShowMatchStats(const MatchStats& stats);
   // sh1 and sh2: the indicators a click computed, rounded as their labels are.
   void ShowClickSteps(double step1, double step2);
@@ -42,6 +46,7 @@ class DetailArea : public QWidget {
   void BuildGrids();
 
   char decimal_separator_;
+  std::function<QString(const PageProblem&)> problem_text_;
   // Controls, by their layout names.
   QFrame* spSkinBevel1 = nullptr;
   QLabel* spSkinShadowLabel1 = nullptr;

@@ -139,10 +139,9 @@ class MainWindow : public QWidget {
     double step2;
   };
   Steps ReadMatch(StatsPass& pass, MatchTable& table, std::size_t row);
-  // The goals model of a row whose statistics were just read (`read`: its
-  // statistics page was read) is stored in the row; the detail line shows the
-  // row's model.
-  void ShowGoalsModel(MatchRow& row, bool read);
+  // The goals model of a row whose pages were just read is stored in the row
+  // (unless its team pages failed); the detail line shows the row's model.
+  void ShowGoalsModel(MatchRow& row);
   // Writes a table, as it stands, to the CSV file the user chooses.
   void ExportCsv(const MatchTable& table);
 

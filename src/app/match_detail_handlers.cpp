@@ -50,7 +50,7 @@ void MainWindow::CellClick(MatchTable& table, int row) {
     TranslateHistory(match_stats_, [this](std::string_view name) { return TranslateTeam(name); });
   }
   detail_area_->ShowMatchStats(match_stats_);
-  ShowGoalsModel(table[row], !match_stats_.statistics_failure);
+  ShowGoalsModel(table[row]);
   RefreshTables();
   if (match_stats_.statistics_failure) {
     ShowStatus(MatchNotReadText(home, away, *match_stats_.statistics_failure, Russian()),

@@ -6,10 +6,10 @@
 
 namespace kavero::app {
 
-void MainWindow::ShowGoalsModel(MatchRow& row, bool read) {
-  // The league rows come from the pages just read: no request of its own. A
-  // match that could not be read keeps the model it had.
-  if (read) {
+void MainWindow::ShowGoalsModel(MatchRow& row) {
+  // The league rows come from the team pages just read: no request of its
+  // own. A match whose team pages could not be read keeps the model it had.
+  if (!match_stats_.team_failures[0] && !match_stats_.team_failures[1]) {
     row.goals_model = ComputeGoalsModel(match_stats_.league_rows[0], match_stats_.league_rows[1],
                                         row.total, row.under, row.over);
   }

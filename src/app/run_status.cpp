@@ -33,6 +33,8 @@ void MainWindow::BuildStatusLine() {
   const auto reason = [this](const PageProblem& problem) { return ReasonText(problem, Russian()); };
   next_grid1_model_->SetProblemText(reason);
   next_grid2_model_->SetProblemText(reason);
+  detail_area_->SetProblemText(
+      [this](const PageProblem& problem) { return ProblemLine(problem, Russian()); });
 
   // After the menus' own items, in both tables.
   const QIcon icon = style()->standardIcon(QStyle::SP_MediaPlay);

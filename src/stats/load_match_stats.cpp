@@ -37,11 +37,18 @@ void FillPercentages(TotalsRow& totals) {
   }
 }
 
-// Fills the team's league row and, when its page lists any match, its totals
-// row. Tells whether it did the latter.
+// Fills the league row of side 0 (home) or 1 (away) and, when its page lists
+// any match, its totals row. Tells whether it did the latter.
 bool ReadTeam(PageSource& pages, const std::vector<std::string>& team_page_list,
-              const std::string& team, LeagueRow& league, TotalsRow& totals, PageReport& problems) {
-  const auto page = ReadTeamPage(pages, team, TeamPageAddress(team_page_list, team), &problems);
+              const std::string& team, std::size_t side, MatchStats& stats) {
+  LeagueRow& league = stats.league_rows[side];
+  TotalsRow& totals = stats.totals[side];
+  const std::size_t noted = stats.problems.size();
+  const auto page =
+      ReadTeamPage(pages, team, TeamPageAddress(team_page_list, team), &stats.problems);
+  if (stats.problems.size() > noted && IsExchangeFault(stats.problems.back().fault)) {
+    stats.team_failures[side] = stats.problems.back();
+  }
   const auto lines = SplitLines(page);
   // A NUL at the very start of the team record leaves no line at all.
   const std::string_view record = lines.empty() ? std::string_view{} : lines.front();
@@ -78,13 +85,11 @@ void LoadMatchStats(const MatchRow& row, PageSource& pages, std::string_view boo
                     const std::vector<std::string>& team_page_list, MatchStats& stats) {
   stats.league_rows = {};
   stats.totals = {};
+  stats.team_failures = {};
   stats.problems.clear();
   LoadHistoryGrids(pages, bookmaker_site, row.url, stats);
-  ReadTeam(pages, team_page_list, row.home, stats.league_rows[0], stats.totals[0], stats.problems);
-  if (!ReadTeam(pages, team_page_list, row.away, stats.league_rows[1], stats.totals[1],
-                stats.problems)) {
-    return;
-  }
+  ReadTeam(pages, team_page_list, row.home, 0, stats);
+  if (!ReadTeam(pages, team_page_list, row.away, 1, stats)) return;
 
   auto& both = stats.totals[2];
   both.team = "Общее"_w1251;

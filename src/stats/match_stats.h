@@ -36,6 +36,9 @@ struct MatchStats {
   // The statistics page was asked for and could not be read: the history
   // grids, and the indicators computed from them, stand for nothing.
   std::optional<PageProblem> statistics_failure;
+  // Likewise for the home and the away team's page: their league rows and
+  // totals, and the combined totals, stand for nothing.
+  std::array<std::optional<PageProblem>, 2> team_failures;
   // Every page of the match that failed or was not understood, in reading order.
   PageReport problems;
 };

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTableWidget>
 
 #include "app/elided_label.h"
 #include "app/goals_hints.h"
@@ -119,6 +120,37 @@ TEST_F(GoalsAndExportTest, AClickShowsTheModelInTheTotalHintTheMarkAndTheDetailL
   EXPECT_FALSE(Cell("NextGrid1", 1, 5, Qt::ToolTipRole).isValid());
   EXPECT_FALSE(Cell("NextGrid1", 1, 6, Qt::BackgroundRole).isValid());
   EXPECT_EQ(GoalsLine(), "");
+  EXPECT_TRUE(errors_.isEmpty());
+}
+
+TEST_F(GoalsAndExportTest, ATeamPageThatFailsKeepsTheModelAndShowsItsRowsAsNotRead) {
+  MainWindow& window = OpenSite();
+  window.FixLanguageChoice();
+  window.NextGrid1Rows() = {Row("A", "B")};
+  window.NextGrid1CellClick(0, 0);
+  const auto model = window.NextGrid1Rows()[0].goals_model;
+  ASSERT_TRUE(model);
+  const QString line = GoalsLine();
+
+  site_.pages.erase("/team/b.html");  // now answers 404
+  window.NextGrid1CellClick(0, 0);
+  ASSERT_TRUE(window.NextGrid1Rows()[0].goals_model);
+  EXPECT_EQ(window.NextGrid1Rows()[0].goals_model->total_goals, model->total_goals);
+  EXPECT_EQ(GoalsLine(), line);
+
+  auto* league = Control<QTableWidget>("TUR");
+  auto* totals = Control<QTableWidget>("TOT_COM");
+  EXPECT_EQ(league->item(0, 1)->text(), "A");
+  EXPECT_EQ(totals->item(0, 1)->text(), "0");  // A's page lists no match: a computed zero
+  for (int column = 0; column < league->columnCount(); ++column) {
+    EXPECT_EQ(league->item(1, column)->text(), "–") << column;
+    EXPECT_TRUE(league->item(1, column)->toolTip().contains("team/b.html"));
+  }
+  for (int row : {1, 2}) {
+    for (int column = 1; column < totals->columnCount(); ++column) {
+      EXPECT_EQ(totals->item(row, column)->text(), "–") << row << " " << column;
+    }
+  }
   EXPECT_TRUE(errors_.isEmpty());
 }
 

@@ -133,6 +133,25 @@ TEST_F(LoadMatchStatsTest, HomeTeamWithoutMatchesAddsFreshZeros) {
   EXPECT_EQ(stats.totals[2].green, (Greens{true, true, true}));
 }
 
+TEST_F(LoadMatchStatsTest, ATeamPageThatFailsIsNotedForItsSideOnly) {
+  ServeTeam("Home", Scores({{3, 4}}));
+  team_page_list.push_back("Away>>http://teams/gone>>");  // answers "not found"
+  Load();
+  EXPECT_FALSE(stats.team_failures[0]);
+  ASSERT_TRUE(stats.team_failures[1]);
+  EXPECT_EQ(stats.team_failures[1]->address, "http://teams/gone");
+  EXPECT_EQ(stats.league_rows[1].cells[1], "0");  // what the page reader gives, as before
+
+  // A page that came but holds no row for the team, and a team without a
+  // page, are read as they are: no failure.
+  team_page_list.clear();
+  ServeTeam("Away", "<html>no row here</html>");
+  row.home = "Nobody";
+  Load();
+  EXPECT_EQ(stats.team_failures, (std::array<std::optional<PageProblem>, 2>{}));
+  EXPECT_EQ(stats.problems.size(), 1u);  // the missing row, as explained
+}
+
 TEST_F(LoadMatchStatsTest, EveryCallStartsFromFreshRows) {
   ServeTeam("Home", Scores({{3, 4}}));
   ServeTeam("Away", Scores({{3, 4}}));
