@@ -1,6 +1,7 @@
 #pragma once
-// A one-line label that cuts its text to its width with "…" and keeps the
-// whole text for whoever asks.
+// A label that wraps its text onto at most a few lines of its width, cuts the
+// last one with "…" where the text goes on, and keeps the whole text for
+// whoever asks.
 #include <QLabel>
 #include <QString>
 
@@ -13,6 +14,7 @@ class ElidedLabel : public QLabel {
   explicit ElidedLabel(QWidget* parent = nullptr);
 
   void SetFullText(const QString& text);
+  void SetMaxLines(int lines);
   const QString& FullText() const { return full_text_; }
 
  protected:
@@ -22,6 +24,7 @@ class ElidedLabel : public QLabel {
   void Elide();
 
   QString full_text_;
+  int max_lines_ = 1;
 };
 
 }  // namespace kavero::app

@@ -67,19 +67,21 @@ QString ProblemLine(const PageProblem& problem, bool russian) {
 
 QString RunSummaryText(std::size_t matches, bool statistics_read, std::size_t not_read,
                        std::size_t other_pages, bool russian) {
+  // No-break spaces keep each count with its words when the line wraps.
   QString text =
-      Pick(russian, matches == 1 ? QStringLiteral("%1 match") : QStringLiteral("%1 matches"),
-           QStringLiteral("матчей: %1"))
+      Pick(russian,
+           matches == 1 ? QStringLiteral("%1\u00A0match") : QStringLiteral("%1\u00A0matches"),
+           QStringLiteral("матчей:\u00A0%1"))
           .arg(matches);
   if (statistics_read) {
-    text += Pick(russian, QStringLiteral(" · %1 read · %2 not read"),
-                 QStringLiteral(" · прочитано: %1 · не прочитано: %2"))
+    text += Pick(russian, QStringLiteral(" · %1\u00A0read · %2\u00A0not\u00A0read"),
+                 QStringLiteral(" · прочитано:\u00A0%1 · не\u00A0прочитано:\u00A0%2"))
                 .arg(matches - not_read)
                 .arg(not_read);
   }
   if (other_pages > 0) {
-    text += Pick(russian, QStringLiteral(" · pages with problems: %1"),
-                 QStringLiteral(" · страниц с ошибками: %1"))
+    text += Pick(russian, QStringLiteral(" · pages\u00A0with\u00A0problems:\u00A0%1"),
+                 QStringLiteral(" · страниц\u00A0с\u00A0ошибками:\u00A0%1"))
                 .arg(other_pages);
   }
   return text;

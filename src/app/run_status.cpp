@@ -21,6 +21,9 @@ namespace kavero::app {
 namespace {
 
 constexpr int kStatusGap = 8;
+// Two lines' height, centred on the OK button, above the match table.
+constexpr int kStatusTop = 6;
+constexpr int kStatusHeight = 34;
 
 }  // namespace
 
@@ -65,8 +68,7 @@ void MainWindow::ShowStatus(const QString& text, PageReport report) {
   // The free stretch between the OK button and "It is found:".
   const int left = spSkinXFormButton3->geometry().right() + kStatusGap;
   const int right = spSkinStdLabel2->x() - kStatusGap;
-  status_line_->setGeometry(left, spSkinXFormButton3->y(), std::max(0, right - left),
-                            spSkinXFormButton3->height());
+  status_line_->setGeometry(left, kStatusTop, std::max(0, right - left), kStatusHeight);
   status_line_->Show(text, lines, ReportClickHint(Russian()));
   status_line_->show();
 }

@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+#include "app/layout_parts.h"
+
 namespace kavero::app {
 namespace {
 
@@ -11,6 +13,10 @@ constexpr int kHintLines = 12;
 
 StatusLine::StatusLine(QWidget* parent) : ElidedLabel(parent) {
   setCursor(Qt::PointingHandCursor);
+  setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  // A point smaller than the panel's labels: the longest summary fits two lines.
+  setFont(ArialOfHeight(13));
+  SetMaxLines(2);
 }
 
 void StatusLine::Show(const QString& text, const QStringList& report_lines,

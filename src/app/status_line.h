@@ -14,8 +14,8 @@ class StatusLine : public ElidedLabel {
  public:
   explicit StatusLine(QWidget* parent = nullptr);
 
-  // Shows `text`, cut to the line's width; the hint holds it whole, then the
-  // first of `report_lines` and `click_hint`.
+  // Shows `text` on up to two lines, cut where it goes on; the hint holds it
+  // whole, then the first of `report_lines` and `click_hint`.
   void Show(const QString& text, const QStringList& report_lines, const QString& click_hint);
 
  signals:

@@ -16,6 +16,7 @@
 #include <chrono>
 #include <thread>
 
+#include "app/report_texts.h"
 #include "app/status_line.h"
 #include "fixture_site.h"
 #include "stats/steps_outcome.h"
@@ -51,7 +52,11 @@ class TrustworthyResultsTest : public WindowTest {
     Control<QCheckBox>("ch")->setChecked(!read_statistics);
     Control<QPushButton>("spSkinXFormButton1")->click();
   }
-  QString Status() { return Control<StatusLine>("statusLine")->FullText(); }
+  // The status line's text, its no-break spaces read as spaces.
+  QString Status() {
+    return QString(Control<StatusLine>("statusLine")->FullText())
+        .replace(QChar(0x00A0), QLatin1Char(' '));
+  }
   QVariant Cell(int row, int column, int role) {
     QAbstractItemModel* model = Control<QTableView>("NextGrid1")->model();
     return model->data(model->index(row, column), role);
@@ -133,6 +138,15 @@ TEST_P(NotReadRows, ShowAsNotReadSortLastAndAreCountedAndReported) {
   EXPECT_FALSE(line.intersects(Control("spSkinStdLabel2")->geometry()));
   EXPECT_FALSE(line.intersects(Control("kol")->geometry()));
   EXPECT_FALSE(line.intersects(Control("NextGrid1")->geometry()));
+  // The longest summary a run gives fits whole, on two lines where one is too
+  // short, breaking only between its items.
+  auto* status = Control<StatusLine>("statusLine");
+  status->SetFullText(RunSummaryText(300, true, 299, 1200, GetParam().button == std::string("R")));
+  const QString shown = status->text();
+  EXPECT_EQ(QString(shown).replace(QLatin1Char('\n'), QLatin1Char(' ')), status->FullText());
+  const auto line_break = shown.indexOf(QLatin1Char('\n'));
+  ASSERT_GT(line_break, 0);
+  EXPECT_EQ(shown.at(line_break - 1), QChar(0x00B7)) << shown.toStdString();
 
   // "Start again" follows the menus' own items.
   for (const char* menu : {"spSkinPopupMenu1", "spSkinPopupMenu2"}) {
