@@ -9,6 +9,7 @@
 
 #include "options.h"
 #include "site.h"
+#include "storage_folder.h"
 #include "world.h"
 
 namespace {
@@ -34,7 +35,7 @@ int main(int argc, char** argv) {
   }
   const Options& options = parsed.options;
   const std::filesystem::path storage =
-      options.storage.value_or(ExecutableFolder() / "kavero-demo-published");
+      options.storage.value_or(DefaultStorage(ExecutableFolder(), UserDataFolder()));
   std::error_code error;
   std::filesystem::create_directories(storage, error);
   if (error) {

@@ -30,7 +30,8 @@ const char* const kUsage =
     "  --matches N     coming matches in the betting line, at most 1000 (default 300)\n"
     "  --latency-ms N  wait this long before every answer (default 0)\n"
     "  --storage DIR   folder of published tables (default kavero-demo-published\n"
-    "                  beside the executable)\n"
+    "                  beside the executable where that folder takes files, else\n"
+    "                  kavero/demo-published in $XDG_DATA_HOME or ~/.local/share)\n"
     "  --today DATE    the day the line starts (default the system date)\n";
 
 ParsedOptions ParseOptions(const std::vector<std::string>& arguments) {
