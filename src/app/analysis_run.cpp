@@ -62,6 +62,10 @@ void MainWindow::RunAnalysis() {
 }
 
 void MainWindow::TranslationPass() {
+  // Names a dictionary could not give stay as the line wrote them: said in the report.
+  if (current_language_ == "ENG") {
+    run_report_.insert(run_report_.end(), dictionary_problems_.begin(), dictionary_problems_.end());
+  }
   for (std::size_t i = 0; i < next_grid1_rows_.size(); ++i) {
     gauge_.SetValue(static_cast<int>(i) + 1);
     if (current_language_ != "ENG") continue;

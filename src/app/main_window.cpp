@@ -31,6 +31,7 @@
 #include "results/date_filter.h"
 #include "results/save_results.h"
 #include "web/clients.h"
+#include "web/fetch_problem.h"
 #include "web/keeping_turn.h"
 
 namespace kavero::app {
@@ -178,11 +179,16 @@ RunHooks MainWindow::Hooks() {
 }
 
 void MainWindow::ApplyEnglish() {
-  // Each dictionary keeps its old text when its own request fails.
-  const FetchResult teams = ID.Get(config_.publishing_server + "brr/basa.txt");
-  if (teams.ok) team_dictionary_ = teams.body;
-  const FetchResult championships = ID.Get(config_.publishing_server + "brr/chemp.txt");
-  if (championships.ok) championship_dictionary_ = championships.body;
+  // Each dictionary keeps its old text when its own request fails; the
+  // failure goes into the next run's report.
+  dictionary_problems_.clear();
+  const auto fetch = [this](const std::string& address, std::string& dictionary) {
+    const FetchResult answer = ID.Get(address);
+    if (answer.ok) dictionary = answer.body;
+    Note(&dictionary_problems_, FetchProblem(address, answer));
+  };
+  fetch(config_.publishing_server + "brr/basa.txt", team_dictionary_);
+  fetch(config_.publishing_server + "brr/chemp.txt", championship_dictionary_);
   ApplyCaptions(EnglishCaptions());
 }
 

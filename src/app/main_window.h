@@ -171,6 +171,7 @@ class MainWindow : public QWidget {
   std::vector<std::string> team_page_list_;
   std::string team_dictionary_;
   std::string championship_dictionary_;
+  PageReport dictionary_problems_;  // the dictionaries' last requests that failed
   MatchTable next_grid1_rows_;
   MatchTable next_grid2_rows_;
   Gauge gauge_;

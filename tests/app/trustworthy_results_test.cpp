@@ -44,6 +44,8 @@ class TrustworthyResultsTest : public WindowTest {
                            }
                            response.set_content(WorkedExamplePage(), "text/html");
                          });
+    site_.pages["/brr/basa.txt"] = W("Arsenal=Арсенал\r\n");
+    site_.pages["/brr/chemp.txt"] = W("Англия=England\r\n");
     site_.Serve(server_);
     server_.Start();
     return Open(Config(server_.base()));
@@ -212,6 +214,22 @@ TEST_F(TrustworthyResultsTest, ClicksAndGoTotalAllOnAFailingSiteKeepEveryValue) 
   EXPECT_EQ(ShownValues(window.NextGrid1Rows()), before);
   EXPECT_TRUE(Status().endsWith("connection refused")) << Status().toStdString();
   EXPECT_TRUE(errors_.isEmpty());
+}
+
+TEST_F(TrustworthyResultsTest, AnEnglishRunWhoseDictionaryFailsSaysSo) {
+  MainWindow& window = OpenSite();
+  site_.pages.erase("/brr/basa.txt");
+  Control<QPushButton>("E")->click();
+  Start();
+  EXPECT_EQ(Status(), "3 matches · 3 read · 0 not read · pages with problems: 1");
+  ASSERT_EQ(window.ShownReport().size(), 1u);
+  EXPECT_EQ(window.ShownReport()[0].address, server_.base() + "brr/basa.txt");
+  EXPECT_EQ(window.ShownReport()[0].status, 404);
+
+  // The dictionary is back: the next run reads it and has nothing to say.
+  site_.pages["/brr/basa.txt"] = W("Arsenal=Арсенал\r\n");
+  window.StartAgainClick();
+  EXPECT_EQ(Status(), "3 matches · 3 read · 0 not read");
 }
 
 TEST_F(TrustworthyResultsTest, AHealthyClickAfterFailuresComputesAsBefore) {
