@@ -31,11 +31,10 @@ class QUrl;
 namespace kavero::app {
 
 class BackgroundGet;
+class DetailArea;
 class MatchTableModel;
 class StatusLine;
 struct Captions;
-
-class DetailArea;
 
 class MainWindow : public QWidget {
   Q_OBJECT

@@ -6,10 +6,6 @@
 
 namespace kavero {
 
-bool IsExchangeFault(PageFault fault) {
-  return fault <= PageFault::kFailed;  // the exchange's faults come first
-}
-
 PageProblem ContentProblem(std::string_view address, PageFault fault) {
   PageProblem problem;
   problem.address = address;

@@ -37,9 +37,6 @@ struct PageProblem {
 
 using PageReport = std::vector<PageProblem>;
 
-// The exchange itself failed: nothing of the page stands for anything.
-bool IsExchangeFault(PageFault fault);
-
 // A page that came but was not understood.
 PageProblem ContentProblem(std::string_view address, PageFault fault);
 

@@ -43,12 +43,8 @@ bool ReadTeam(PageSource& pages, const std::vector<std::string>& team_page_list,
               const std::string& team, std::size_t side, MatchStats& stats) {
   LeagueRow& league = stats.league_rows[side];
   TotalsRow& totals = stats.totals[side];
-  const std::size_t noted = stats.problems.size();
-  const auto page =
-      ReadTeamPage(pages, team, TeamPageAddress(team_page_list, team), &stats.problems);
-  if (stats.problems.size() > noted && IsExchangeFault(stats.problems.back().fault)) {
-    stats.team_failures[side] = stats.problems.back();
-  }
+  const auto page = ReadTeamPage(pages, team, TeamPageAddress(team_page_list, team),
+                                 &stats.problems, &stats.team_failures[side]);
   const auto lines = SplitLines(page);
   // A NUL at the very start of the team record leaves no line at all.
   const std::string_view record = lines.empty() ? std::string_view{} : lines.front();

@@ -102,7 +102,7 @@ std::string TeamPageAddress(const std::vector<std::string>& team_page_list, std:
 }
 
 std::string ReadTeamPage(PageSource& pages, std::string_view team, std::string_view address,
-                         PageReport* report) {
+                         PageReport* report, std::optional<PageProblem>* failure) {
   std::string page;
   std::optional<PageProblem> problem;
   if (!address.empty()) {
@@ -110,6 +110,7 @@ std::string ReadTeamPage(PageSource& pages, std::string_view team, std::string_v
     // Team pages are UTF-8; anything else reads as an empty page.
     auto decoded = Utf8ToCp1251(answer.body);
     problem = FetchProblem(address, answer);
+    if (failure != nullptr) *failure = problem;
     if (!problem && !decoded) {
       problem = ContentProblem(address, PageFault::kTeamPageNotUtf8);
     }

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,8 +19,10 @@ std::string TeamPageAddress(const std::vector<std::string>& team_page_list, std:
 // "0>>0>>0>>0>>0>>0>>0-0>>0>>" when none is found), then one four-field record
 // per played match with the score in field 4; lines joined by CR LF. An empty
 // address gives the default record alone, without a request. A page that
-// fails, is no UTF-8 or has no row for the team goes into `report`.
+// fails, is no UTF-8 or has no row for the team goes into `report`; a failed
+// exchange also into `failure`.
 std::string ReadTeamPage(PageSource& pages, std::string_view team, std::string_view address,
-                         PageReport* report = nullptr);
+                         PageReport* report = nullptr,
+                         std::optional<PageProblem>* failure = nullptr);
 
 }  // namespace kavero
