@@ -14,9 +14,7 @@ struct SideOutlook {
 };
 
 struct GoalsModel {
-  double home_goals = 0;   // the home side's expected goals
-  double away_goals = 0;   // the away side's
-  double total_goals = 0;  // their sum: the match's goals are Poisson of it
+  double total_goals = 0;  // the match's expected goals: its goals are Poisson of it
   double line = 0;         // the offered total
   double margin = 0;       // 1/under + 1/over - 1
   SideOutlook under, over;

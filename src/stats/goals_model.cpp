@@ -1,15 +1,17 @@
 #include "stats/goals_model.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <string>
+#include <functional>
 
 #include "base/scores.h"
 #include "base/text_cuts.h"
 
 namespace kavero {
 namespace {
+
+constexpr double kLowestMean = 0.01;
+constexpr double kHighestMean = 20;
 
 double ChanceOfExactly(double mean, int goals) {
   if (goals < 0) return 0;
@@ -18,12 +20,8 @@ double ChanceOfExactly(double mean, int goals) {
   return chance;
 }
 
-struct Settlement {
-  double under_win, over_win, push;
-};
-
 // A plain line: n + 0.5 is decided either way; a whole n returns the stakes on n.
-Settlement SettleLine(double mean, double line) {
+Settlement SettlePlainLine(double mean, double line) {
   const int whole = static_cast<int>(std::floor(line));
   if (line != whole) {
     const double under = ChanceAtMost(mean, whole);
@@ -34,14 +32,26 @@ Settlement SettleLine(double mean, double line) {
   return {under, 1 - under - push, push};
 }
 
-// A quarter line puts half the stake on each neighbouring plain line.
-Settlement Settle(double mean, double line) {
-  const double quarters = line * 4;
-  if (static_cast<long>(quarters) % 2 == 0) return SettleLine(mean, line);
-  const Settlement low = SettleLine(mean, line - 0.25);
-  const Settlement high = SettleLine(mean, line + 0.25);
-  return {(low.under_win + high.under_win) / 2, (low.over_win + high.over_win) / 2,
-          (low.push + high.push) / 2};
+// The mean at which a chance that grows with the mean reaches `target`,
+// held within the means a football match can have.
+double MeanWhere(const std::function<double(double)>& chance, double target) {
+  double low = kLowestMean;
+  double high = kHighestMean;
+  for (int step = 0; step < 60; ++step) {
+    const double middle = (low + high) / 2;
+    (chance(middle) < target ? low : high) = middle;
+  }
+  return (low + high) / 2;
+}
+
+double OverShare(double mean, double line) {
+  const Settlement settled = SettleTotal(mean, line);
+  const double decided = settled.under_win + settled.over_win;
+  return decided > 0 ? settled.over_win / decided : 0;
+}
+
+double Logit(double chance) {
+  return std::log(chance / (1 - chance));
 }
 
 SideOutlook Outlook(double win, double push, double odds, double fair) {
@@ -73,28 +83,42 @@ double ChanceAtMost(double mean, int goals) {
   return std::min(sum, 1.0);
 }
 
+Settlement SettleTotal(double mean, double line) {
+  const double quarters = line * 4;
+  if (static_cast<long>(quarters) % 2 == 0) return SettlePlainLine(mean, line);
+  const Settlement low = SettlePlainLine(mean, line - 0.25);
+  const Settlement high = SettlePlainLine(mean, line + 0.25);
+  return {(low.under_win + high.under_win) / 2, (low.over_win + high.over_win) / 2,
+          (low.push + high.push) / 2};
+}
+
+double CalibratedChance(double fair_over) {
+  const double clamped = std::clamp(fair_over, 1e-6, 1 - 1e-6);
+  return 1 / (1 + std::exp(-(kCalibrationShift + kCalibrationSlope * Logit(clamped))));
+}
+
 std::optional<GoalsModel> ComputeGoalsModel(const LeagueRow& home, const LeagueRow& away,
                                             std::string_view total, std::string_view under,
                                             std::string_view over) {
-  const std::optional<TeamGoals> h = ReadTeamGoals(home);
-  const std::optional<TeamGoals> a = ReadTeamGoals(away);
   const std::optional<double> line = ReadDecimal(total);
   const std::optional<double> under_odds = ReadDecimal(under);
   const std::optional<double> over_odds = ReadDecimal(over);
-  if (!h || !a || !line || !under_odds || !over_odds) return std::nullopt;
+  if (!ReadTeamGoals(home) || !ReadTeamGoals(away) || !line || !under_odds || !over_odds) {
+    return std::nullopt;
+  }
   if (*line < 0 || *line > 100 || *line * 4 != std::round(*line * 4)) return std::nullopt;
   if (*under_odds <= 1 || *over_odds <= 1) return std::nullopt;
 
   GoalsModel model;
-  model.home_goals = (double(h->scored) / h->games + double(a->conceded) / a->games) / 2;
-  model.away_goals = (double(a->scored) / a->games + double(h->conceded) / h->games) / 2;
-  model.total_goals = model.home_goals + model.away_goals;
   model.line = *line;
   const double book = 1 / *under_odds + 1 / *over_odds;
   model.margin = book - 1;
-  const Settlement settled = Settle(model.total_goals, *line);
-  model.under = Outlook(settled.under_win, settled.push, *under_odds, 1 / *under_odds / book);
-  model.over = Outlook(settled.over_win, settled.push, *over_odds, 1 / *over_odds / book);
+  const double fair_over = 1 / *over_odds / book;
+  model.total_goals =
+      MeanWhere([&](double mean) { return OverShare(mean, *line); }, CalibratedChance(fair_over));
+  const Settlement settled = SettleTotal(model.total_goals, *line);
+  model.under = Outlook(settled.under_win, settled.push, *under_odds, 1 - fair_over);
+  model.over = Outlook(settled.over_win, settled.push, *over_odds, fair_over);
   return model;
 }
 

@@ -25,8 +25,9 @@ std::string TeamPage(const std::string& team) {
          "</tr>\n</table></html>";
 }
 
-// Poisson(2) at 2.5 with 1.80 under and 2.10 over: over 32.3 % against the
-// market's 46.2 % (margin 3.17 %); under returns +21.8 %, over -32.1 %.
+// 5.50 under and 1.25 over at 2.5 pay out more than the stake (margin
+// -1.82 %): the market's 81.5 % for over, recalibrated to 84.9 % (Poisson of
+// 4.71 goals); over returns +6.1 %, under -16.8 %.
 MatchRow Row(const std::string& home, const std::string& away) {
   MatchRow row;
   row.championship = W("Англия");
@@ -35,8 +36,8 @@ MatchRow Row(const std::string& home, const std::string& away) {
   row.home = home;
   row.away = away;
   row.total = "2.5";
-  row.under = "1.80";
-  row.over = "2.10";
+  row.under = "5.50";
+  row.over = "1.25";
   row.url = "none";  // no statistics page: only the team pages are read
   return row;
 }
@@ -90,21 +91,21 @@ TEST_F(GoalsAndExportTest, AClickShowsTheModelInTheTotalHintTheMarkAndTheDetailL
   window.NextGrid1CellClick(0, 0);
 
   const QString line = QStringLiteral(
-      "Expected goals 2,00 · Over 2,5: 32 % (market 46 %, margin 3,2 %) · edge over −32,1 %, "
-      "under +21,8 %");
+      "Expected goals 4,71 · Over 2,5: 85 % (market 81 %, margin -1,8 %) · edge over +6,1 %, "
+      "under −16,8 %");
   ASSERT_TRUE(window.NextGrid1Rows()[0].goals_model);
   EXPECT_EQ(Cell("NextGrid1", 0, 5, Qt::ToolTipRole).toString(), line);
   EXPECT_EQ(GoalsLine(), line);
   EXPECT_EQ(TeamPageRequests(), 2) << "the model asks for nothing of its own";
 
-  // Under pays for its chance: bold on pale blue; over does not.
-  EXPECT_EQ(Cell("NextGrid1", 0, 6, Qt::BackgroundRole).value<QColor>(), EdgeMarkBackground());
-  EXPECT_TRUE(Cell("NextGrid1", 0, 6, Qt::FontRole).value<QFont>().bold());
-  EXPECT_FALSE(Cell("NextGrid1", 0, 7, Qt::BackgroundRole).isValid());
-  EXPECT_FALSE(Cell("NextGrid1", 0, 7, Qt::FontRole).isValid());
+  // Over pays for its chance: bold on pale blue; under does not.
+  EXPECT_EQ(Cell("NextGrid1", 0, 7, Qt::BackgroundRole).value<QColor>(), EdgeMarkBackground());
+  EXPECT_TRUE(Cell("NextGrid1", 0, 7, Qt::FontRole).value<QFont>().bold());
+  EXPECT_FALSE(Cell("NextGrid1", 0, 6, Qt::BackgroundRole).isValid());
+  EXPECT_FALSE(Cell("NextGrid1", 0, 6, Qt::FontRole).isValid());
   // The cells' texts stay those of the page.
   EXPECT_EQ(Cell("NextGrid1", 0, 5, Qt::DisplayRole).toString(), "2.5");
-  EXPECT_EQ(Cell("NextGrid1", 0, 6, Qt::DisplayRole).toString(), "1.80");
+  EXPECT_EQ(Cell("NextGrid1", 0, 6, Qt::DisplayRole).toString(), "5.50");
   EXPECT_TRUE(Grid("NextGrid1")
                   ->headerData(6, Qt::Horizontal, Qt::ToolTipRole)
                   .toString()
@@ -164,8 +165,8 @@ TEST_F(GoalsAndExportTest, RussianHintsAndGoTotalAllModelsEveryRow) {
   EXPECT_FALSE(window.NextGrid2Rows()[0].goals_model);
   ASSERT_TRUE(window.NextGrid2Rows()[1].goals_model);
   const QString line = QStringLiteral(
-      "Ожидаемые голы 2,00 · Больше 2,5: 32 % (рынок 46 %, маржа 3,2 %) · перевес: больше "
-      "−32,1 %, меньше +21,8 %");
+      "Ожидаемые голы 4,71 · Больше 2,5: 85 % (рынок 81 %, маржа -1,8 %) · перевес: больше "
+      "+6,1 %, меньше −16,8 %");
   EXPECT_EQ(Cell("NextGrid2", 1, 5, Qt::ToolTipRole).toString(), line);
   EXPECT_EQ(GoalsLine(), line);
   EXPECT_TRUE(Grid("NextGrid2")
@@ -216,9 +217,9 @@ TEST_F(GoalsAndExportTest, ExportWritesTheTableAsItStandsWhereTheUserChose) {
       "Expected goals;Over % (model);Under % (model);Over % (market);Under % (market);"
       "Margin %;Edge over %;Edge under %\r\n";
   EXPECT_EQ(ReadFile(file),
-            header + "Англия;28.12.2026;19:00;C;D;2,5;1,80;2,10;0;0;0;;;;;;;;\r\n" +
-                "Англия;28.12.2026;19:00;A;B;2,5;1,80;2,10;0;0;1;2,00;32,3;67,7;46,2;53,8;3,17;"
-                "-32,1;21,8\r\n");
+            header + "Англия;28.12.2026;19:00;C;D;2,5;5,50;1,25;0;0;0;;;;;;;;\r\n" +
+                "Англия;28.12.2026;19:00;A;B;2,5;5,50;1,25;0;0;1;4,71;84,9;15,1;81,5;18,5;-1,82;"
+                "6,1;-16,8\r\n");
 
   // A file that cannot be written: the error names it, the earlier file stays.
   chosen_ = QString::fromStdString((folder_ / "no-such-folder" / "export.csv").string());
@@ -238,8 +239,8 @@ TEST_F(GoalsAndExportTest, APointSeparatorExportsCommasAndTheFilteredTable) {
   chosen_ = QString::fromStdString(file.string());
   Control<QAction>("ExportCsv2")->trigger();
   const std::string csv = ReadFile(file);
-  EXPECT_NE(csv.find("\r\nАнглия,28.12.2026,19:00,A,B,2.5,1.80,2.10,0,0,1,2.00,32.3,67.7,46.2,"
-                     "53.8,3.17,-32.1,21.8\r\n"),
+  EXPECT_NE(csv.find("\r\nАнглия,28.12.2026,19:00,A,B,2.5,5.50,1.25,0,0,1,4.71,84.9,15.1,81.5,"
+                     "18.5,-1.82,6.1,-16.8\r\n"),
             std::string::npos)
       << csv;
 }

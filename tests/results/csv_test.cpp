@@ -74,15 +74,15 @@ TEST(MatchTableCsv, BothConventionsWithEveryColumn) {
   const MatchRow bare = Match("A", "B");
   const std::vector<CsvMatchRow> rows = {{&modelled, true}, {&bare, false}};
 
-  // Poisson(2): over 2.5 is 32.3 %; market 1/2.1 of 1/1.8 + 1/2.1 is 46.2 %,
-  // margin 3.17 %; edges 2.1 * 0.323324 - 1 and 1.8 * 0.676676 - 1.
+  // Market 1/2.1 of 1/1.8 + 1/2.1 is 46.2 %, margin 3.17 %; recalibrated,
+  // over 2.5 is 45.8 % (Poisson of 2.51 goals); edges 2.1 * 0.458 - 1 and 1.8 * 0.542 - 1.
   EXPECT_EQ(MatchTableCsv(rows, "RUS", ','),
             std::string(kBom) +
                 "Чемпионат;Дата;Время;Хозяева;Гости;Тотал;Мен.;Бол.;Шаг1;Шаг2;"
                 "Статистика прочитана;Ожидаемые голы;Бол. % (модель);Мен. % (модель);"
                 "Бол. % (рынок);Мен. % (рынок);Маржа %;Перевес бол. %;Перевес мен. %\r\n"
                 "Россия. Премьер-лига;10.12.2026;18:00;\"Зенит; \"\"СПб\"\"\";Spartak;2,5;1,80;"
-                "2,10;1,25;-0,5;1;2,00;32,3;67,7;46,2;53,8;3,17;-32,1;21,8\r\n"
+                "2,10;1,25;-0,5;1;2,51;45,8;54,2;46,2;53,8;3,17;-3,8;-2,5\r\n"
                 "Россия. Премьер-лига;10.12.2026;18:00;A;B;2,5;1,80;2,10;1,25;-0,5;0;;;;;;;;\r\n");
   EXPECT_EQ(MatchTableCsv(rows, "ENG", '.'),
             std::string(kBom) +
@@ -90,7 +90,7 @@ TEST(MatchTableCsv, BothConventionsWithEveryColumn) {
                 "Expected goals,Over % (model),Under % (model),Over % (market),Under % (market),"
                 "Margin %,Edge over %,Edge under %\r\n"
                 "Россия. Премьер-лига,10.12.2026,18:00,\"Зенит; \"\"СПб\"\"\",Spartak,2.5,1.80,"
-                "2.10,1.25,-0.5,1,2.00,32.3,67.7,46.2,53.8,3.17,-32.1,21.8\r\n"
+                "2.10,1.25,-0.5,1,2.51,45.8,54.2,46.2,53.8,3.17,-3.8,-2.5\r\n"
                 "Россия. Премьер-лига,10.12.2026,18:00,A,B,2.5,1.80,2.10,1.25,-0.5,0,,,,,,,,\r\n");
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace kavero {
@@ -21,33 +22,62 @@ LeagueRow EvenRow(int mean) {
   return Row("10", std::to_string(5 * mean) + "-" + std::to_string(5 * mean));
 }
 
-TEST(GoalsModel, ExpectedGoalsMixEachAttackWithTheOtherDefence) {
-  // Home scores 1.5 and concedes 1.0 a game; away scores 1.2 and concedes 0.8.
-  const auto model =
-      ComputeGoalsModel(Row("10", "15-10"), Row(" 5 ", "6 - 4"), "2.5", "1.90", "1.90");
-  ASSERT_TRUE(model);
-  EXPECT_NEAR(model->home_goals, (1.5 + 0.8) / 2, 1e-12);
-  EXPECT_NEAR(model->away_goals, (1.2 + 1.0) / 2, 1e-12);
-  EXPECT_NEAR(model->total_goals, 2.25, 1e-12);
-}
-
 // Poisson(2): P(0) = 0.135335, P(1) = P(2) = 0.270671, P(3) = 0.180447;
 // P(<=1) = 0.406006, P(<=2) = 0.676676, P(>=3) = 0.323324, P(>=4) = 0.142877.
-// Poisson(3): P(<=2) = 0.423190. Odds 1.80 under, 2.10 over.
-struct LineCase {
-  int mean;
-  const char* line;
+// Poisson(3): P(<=2) = 0.423190.
+struct SettlementCase {
+  double mean, line;
   double under_win, over_win, push;
-  double under_return, over_return;
 };
 
-class LineTable : public ::testing::TestWithParam<LineCase> {};
+TEST(SettleTotal, WholeHalfAndQuarterLines) {
+  const SettlementCase cases[] = {
+      // Whole line: 2 goals return both stakes.
+      {2, 2, 0.406006, 0.323324, 0.270671},
+      // Half on 2 and half on 2.5: under wins (0.406006 + 0.676676) / 2, a half push on 2.
+      {2, 2.25, 0.541341, 0.323324, 0.135335},
+      {2, 2.5, 0.676676, 0.323324, 0},
+      // Half on 2.5 and half on 3: over wins (0.323324 + 0.142877) / 2.
+      {2, 2.75, 0.676676, 0.233100, 0.090224},
+      {2, 3, 0.676676, 0.142877, 0.180447},
+      {3, 2.5, 0.423190, 0.576810, 0},
+  };
+  for (const SettlementCase& c : cases) {
+    SCOPED_TRACE(c.line);
+    const Settlement settled = SettleTotal(c.mean, c.line);
+    EXPECT_NEAR(settled.under_win, c.under_win, kTolerance);
+    EXPECT_NEAR(settled.over_win, c.over_win, kTolerance);
+    EXPECT_NEAR(settled.push, c.push, kTolerance);
+  }
+}
 
-TEST_P(LineTable, ChancesPushesReturnsAndEdges) {
-  const LineCase& c = GetParam();
-  const auto model = ComputeGoalsModel(EvenRow(c.mean), EvenRow(c.mean), c.line, "1.80", "2.10");
+// The market's fair chance of over stretched in log-odds: logit(p) = 0.011 + 1.157 logit(fair).
+TEST(CalibratedChance, StretchesTheFairChanceAtBothEnds) {
+  EXPECT_NEAR(CalibratedChance(0.5), 0.502750, kTolerance);
+  EXPECT_NEAR(CalibratedChance(0.6), 0.617777, kTolerance);
+  EXPECT_LT(CalibratedChance(0.3), 0.3);
+  EXPECT_GT(CalibratedChance(0.7), 0.7);
+  EXPECT_GT(CalibratedChance(0), 0);
+  EXPECT_LT(CalibratedChance(1), 1);
+}
+
+// Expected values computed independently: the fair chance of over the line
+// recalibrated, the Poisson mean at which over takes that share of the decided
+// outcomes, and the line settled at that mean.
+struct ModelCase {
+  const char* line;
+  const char* under;
+  const char* over;
+  double mean, under_win, over_win, push, under_return, over_return;
+};
+
+class ModelTable : public ::testing::TestWithParam<ModelCase> {};
+
+TEST_P(ModelTable, ChancesPushesReturnsAndEdges) {
+  const ModelCase& c = GetParam();
+  const auto model = ComputeGoalsModel(EvenRow(2), EvenRow(2), c.line, c.under, c.over);
   ASSERT_TRUE(model);
-  EXPECT_NEAR(model->total_goals, c.mean, 1e-12);
+  EXPECT_NEAR(model->total_goals, c.mean, kTolerance);
   EXPECT_NEAR(model->under.win, c.under_win, kTolerance);
   EXPECT_NEAR(model->over.win, c.over_win, kTolerance);
   EXPECT_NEAR(model->under.push, c.push, kTolerance);
@@ -58,18 +88,47 @@ TEST_P(LineTable, ChancesPushesReturnsAndEdges) {
   EXPECT_NEAR(model->over.edge, c.over_return - 1, kTolerance);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, LineTable,
-    ::testing::Values(
-        // Whole line: 2 goals return both stakes.
-        LineCase{2, "2", 0.406006, 0.323324, 0.270671, 1.001481, 0.949650},
-        // Half on 2 and half on 2.5: under wins (0.406006 + 0.676676) / 2, a half push on 2.
-        LineCase{2, "2.25", 0.541341, 0.323324, 0.135335, 1.109749, 0.814315},
-        LineCase{2, "2,5", 0.676676, 0.323324, 0, 1.218017, 0.678980},
-        // Half on 2.5 and half on 3: over wins (0.323324 + 0.142877) / 2.
-        LineCase{2, "2.75", 0.676676, 0.233100, 0.090224, 1.308241, 0.579734},
-        LineCase{2, "3", 0.676676, 0.142877, 0.180447, 1.398465, 0.480488},
-        LineCase{3, "2.5", 0.423190, 0.576810, 0, 0.761742, 1.211301}));
+INSTANTIATE_TEST_SUITE_P(Lines, ModelTable,
+                         ::testing::Values(ModelCase{"2.5", "1.90", "1.90", 2.685228, 0.497250,
+                                                     0.502750, 0, 0.944775, 0.955225},
+                                           ModelCase{"2,5", "2.40", "1.60", 3.188910, 0.382223,
+                                                     0.617777, 0, 0.917335, 0.988443},
+                                           ModelCase{"3", "1.80", "2.10", 3.012608, 0.420371,
+                                                     0.355593, 0.224036, 0.980704, 0.970781},
+                                           ModelCase{"2.25", "1.80", "2.10", 2.274944, 0.469684,
+                                                     0.397306, 0.133010, 0.978441, 0.967353},
+                                           ModelCase{"2.75", "2.05", "1.85", 3.035732, 0.415233,
+                                                     0.472770, 0.111997, 0.963224, 0.986622}));
+
+TEST(GoalsModel, LeagueRowsOnlyDecideWhetherThereIsAModel) {
+  const auto even = ComputeGoalsModel(EvenRow(2), EvenRow(2), "2.5", "1.80", "2.10");
+  const auto lopsided =
+      ComputeGoalsModel(Row("10", "40-5"), Row(" 5 ", "1 - 12"), "2.5", "1.80", "2.10");
+  ASSERT_TRUE(even && lopsided);
+  EXPECT_EQ(even->total_goals, lopsided->total_goals);
+  EXPECT_EQ(even->over.win, lopsided->over.win);
+}
+
+// The recalibration moves a chance by a few points at most: only prices that
+// leave the bookmaker no margin can be marked.
+TEST(GoalsModel, OnlyAPriceWithoutMarginIsMarked) {
+  struct Case {
+    const char* line;
+    const char* under;
+    const char* over;
+    bool marked;
+  };
+  const Case cases[] = {
+      {"2.5", "1.90", "1.90", false}, {"2.5", "2", "2", false},     {"2.5", "3.85", "1.35", false},
+      {"3.5", "1.35", "3.85", false}, {"3", "1.30", "4.60", false}, {"2.5", "5.50", "1.25", true},
+  };
+  for (const Case& c : cases) {
+    const auto model = ComputeGoalsModel(EvenRow(2), EvenRow(2), c.line, c.under, c.over);
+    ASSERT_TRUE(model);
+    EXPECT_EQ(std::max(model->under.edge, model->over.edge) >= kMarkedEdge, c.marked)
+        << c.line << " " << c.under << " " << c.over;
+  }
+}
 
 struct MarginCase {
   const char* under;
