@@ -29,8 +29,8 @@ std::optional<Date> ParseDate(std::string_view text, std::string_view pattern) {
     const char c = pattern[i];
     if (c == '\'') {  // a quoted literal, or '' for a quote
       const auto close = pattern.find('\'', i + 1);
-      const auto literal = close == i + 1 ? std::string_view("'")
-                                          : pattern.substr(i + 1, close - i - 1);
+      const auto literal =
+          close == i + 1 ? std::string_view("'") : pattern.substr(i + 1, close - i - 1);
       if (text.substr(pos, literal.size()) != literal) return std::nullopt;
       pos += literal.size();
       i = close == std::string_view::npos ? pattern.size() : close + 1;

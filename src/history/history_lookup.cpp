@@ -17,7 +17,7 @@ std::vector<std::int64_t> HistoryStore::MatchesOn(std::string_view day, std::str
                                                   std::string_view away) {
   std::vector<std::int64_t> found;
   Statement query(db_.handle(), kSameTeams);
-  query.Bind(1, day).Bind(2, home).Bind(3, away);
+  query.BindText(1, day).Bind(2, home).Bind(3, away);
   while (query.Step() == SQLITE_ROW) found.push_back(query.Int(0));
   return found;
 }
@@ -26,7 +26,7 @@ std::optional<std::int64_t> HistoryStore::FindMatch(const MatchRow& row,
                                                     std::string_view date_pattern) {
   if (!db_.IsOpen()) return std::nullopt;
   Statement query(db_.handle(), std::string(kSameTeams) + " AND m.link = ?4 LIMIT 2");
-  query.Bind(1, DayKey(row.date, date_pattern)).Bind(2, row.home).Bind(3, row.away);
+  query.BindText(1, DayKey(row.date, date_pattern)).Bind(2, row.home).Bind(3, row.away);
   query.Bind(4, row.url);
   if (query.Step() != SQLITE_ROW) return std::nullopt;
   const std::int64_t match = query.Int(0);
@@ -47,7 +47,7 @@ std::optional<LineMovement> HistoryStore::Movement(const MatchRow& row,
                     "AND s.last_run AND r.local_stamp >= ?2) AS seen, total, under, over "
                     "FROM sightings s WHERE s.match = ?1 AND seen IS NOT NULL "
                     "ORDER BY s.id LIMIT 1");
-    first.Bind(1, *match).Bind(2, DayKey(today));
+    first.Bind(1, *match).BindText(2, DayKey(today));
     Statement now(db_.handle(),
                   "SELECT r.local_stamp, total, under, over FROM sightings s JOIN runs r "
                   "ON r.id = s.last_run WHERE s.match = ?1 ORDER BY s.id DESC LIMIT 1");
@@ -74,8 +74,8 @@ MatchResult HistoryStore::ResultOf(const MatchRow& row, std::string_view date_pa
                      "ORDER BY rowid");
     scores.Bind(1, *match);
     while (scores.Step() == SQLITE_ROW) {
-      result.scores.push_back({static_cast<int>(scores.Int(0)), static_cast<int>(scores.Int(1)),
-                               scores.Bytes(2)});
+      result.scores.push_back(
+          {static_cast<int>(scores.Int(0)), static_cast<int>(scores.Int(1)), scores.Bytes(2)});
     }
   } catch (...) {
     result.scores.clear();

@@ -70,13 +70,22 @@ int Prepare(Connection& db) {
 Status HistoryStore::Failure(int code) {
   Status status;
   switch (code & 0xFF) {
-    case SQLITE_FULL: status.problem = Problem::kDiskFull; break;
-    case SQLITE_READONLY: status.problem = Problem::kReadOnly; break;
+    case SQLITE_FULL:
+      status.problem = Problem::kDiskFull;
+      break;
+    case SQLITE_READONLY:
+      status.problem = Problem::kReadOnly;
+      break;
     case SQLITE_BUSY:
-    case SQLITE_LOCKED: status.problem = Problem::kBusy; break;
+    case SQLITE_LOCKED:
+      status.problem = Problem::kBusy;
+      break;
     case SQLITE_CANTOPEN:
-    case SQLITE_PERM: status.problem = Problem::kCannotOpen; break;
-    default: status.problem = Problem::kFailed;
+    case SQLITE_PERM:
+      status.problem = Problem::kCannotOpen;
+      break;
+    default:
+      status.problem = Problem::kFailed;
   }
   status.detail = sqlite3_errstr(code);
   if (db_.IsOpen() && sqlite3_errcode(db_.handle()) == code) status.detail = db_.LastMessage();

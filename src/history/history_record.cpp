@@ -71,8 +71,8 @@ std::vector<MarkedBet> HistoryStore::MarkedBets(std::optional<int> last_days, co
                       "JOIN teams th ON th.id = m.home JOIN teams ta ON ta.id = m.away "
                       "JOIN results r ON r.match = m.id WHERE m.day BETWEEN ?1 AND ?2 "
                       "GROUP BY m.id HAVING COUNT(*) = 1 ORDER BY m.day, m.kickoff, m.id");
-    matches.Bind(1, last_days ? DayKey(DaysBefore(today, *last_days)) : std::string("0000"));
-    matches.Bind(2, DayKey(today));
+    matches.BindText(1, last_days ? DayKey(DaysBefore(today, *last_days)) : std::string("0000"));
+    matches.BindText(2, DayKey(today));
     Statement sightings(db_.handle(),
                         "SELECT r.local_stamp, total, under, over, step1, chance_under, "
                         "chance_over, fair_under, fair_over, marks FROM sightings s "
@@ -88,12 +88,11 @@ std::vector<MarkedBet> HistoryStore::MarkedBets(std::optional<int> last_days, co
       bet.home_goals = static_cast<int>(matches.Int(6));
       bet.away_goals = static_cast<int>(matches.Int(7));
       std::vector<Sighting> seen;
-      sightings.Bind(1, matches.Int(0)).Bind(2, bet.day + " " + bet.kickoff);
+      sightings.Bind(1, matches.Int(0)).BindText(2, bet.day + " " + bet.kickoff);
       while (sightings.Step() == SQLITE_ROW) {
         seen.push_back({sightings.Bytes(0), sightings.Bytes(1), sightings.Bytes(2),
-                        sightings.Bytes(3), sightings.Real(4), sightings.Real(5),
-                        sightings.Real(6), sightings.Real(7), sightings.Real(8),
-                        static_cast<int>(sightings.Int(9))});
+                        sightings.Bytes(3), sightings.Real(4), sightings.Real(5), sightings.Real(6),
+                        sightings.Real(7), sightings.Real(8), static_cast<int>(sightings.Int(9))});
       }
       sightings.Reset();
       if (seen.empty()) continue;

@@ -52,10 +52,10 @@ void BindSeen(Statement& statement, int first, const Seen& seen) {
 }
 
 Seen ReadSeen(const Statement& statement, int first) {
-  return {statement.Bytes(first),      statement.Bytes(first + 1),  statement.Bytes(first + 2),
-          statement.Real(first + 3),   statement.Real(first + 4),   statement.Real(first + 5),
-          statement.Real(first + 6),   statement.Real(first + 7),   statement.Real(first + 8),
-          statement.Real(first + 9),   statement.Real(first + 10),  statement.Int(first + 11)};
+  return {statement.Bytes(first),    statement.Bytes(first + 1), statement.Bytes(first + 2),
+          statement.Real(first + 3), statement.Real(first + 4),  statement.Real(first + 5),
+          statement.Real(first + 6), statement.Real(first + 7),  statement.Real(first + 8),
+          statement.Real(first + 9), statement.Real(first + 10), statement.Int(first + 11)};
 }
 
 // The statements of one run, prepared once for its 300 rows.
@@ -96,7 +96,7 @@ class RunWriter {
       }
     }
     std::int64_t match = 0;
-    match_.Bind(1, day).Bind(2, row.time).Bind(3, teams[0]).Bind(4, teams[1]);
+    match_.BindText(1, day).Bind(2, row.time).Bind(3, teams[0]).Bind(4, teams[1]);
     match_.Bind(5, row.url).Bind(6, row.championship).Bind(7, row.date);
     if (int code = ReturnedId(match_, match); code != SQLITE_DONE) return code;
     return Sight(match, SeenOf(row));
@@ -170,7 +170,7 @@ Status HistoryStore::SaveRun(const RunRecord& run) {
                         "INSERT INTO runs(started_at, local_stamp, line_address) "
                         "VALUES(?1, ?2, ?3) RETURNING id");
       add_run.Bind(1, run.clock.unix_seconds)
-          .Bind(2, Stamp(run.clock.local_date, run.clock.local_minutes))
+          .BindText(2, Stamp(run.clock.local_date, run.clock.local_minutes))
           .Bind(3, run.line_address);
       code = add_run.Step();
       const std::int64_t run_id = code == SQLITE_ROW ? add_run.Int(0) : 0;
@@ -181,7 +181,8 @@ Status HistoryStore::SaveRun(const RunRecord& run) {
           const MatchRow& row = (*run.rows)[i];
           const std::string day = DayKey(row.date, run.date_pattern);
           if (day.empty()) continue;  // a row without a date is never settled
-          code = writer.Write(row, day, i < run.line_names.size() ? run.line_names[i] : LineNames{});
+          code =
+              writer.Write(row, day, i < run.line_names.size() ? run.line_names[i] : LineNames{});
         }
       }
     }

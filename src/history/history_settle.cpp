@@ -36,12 +36,14 @@ std::optional<std::string> CommonName(const HistoryTable& recent) {
   return std::string(*common.begin());
 }
 
-// The page's final score; nothing for a match not played (or not a score).
+// The page's final score "h:a", a half-time part "(h:a)" after it; nothing
+// for a match not played ("-:-") or any other text.
 std::optional<std::pair<int, int>> FinalScore(std::string_view score) {
-  const auto main = TextBefore(score, "(");
-  if (main.find(':') == std::string_view::npos) return std::nullopt;
-  const int home = ScorePart(score, 1);
-  const int away = ScorePart(score, 2);
+  const auto full_time = score.substr(0, score.find('('));
+  const auto colon = full_time.find(':');
+  if (colon == std::string_view::npos) return std::nullopt;
+  const int home = DigitsToInt(Trim(full_time.substr(0, colon)));
+  const int away = DigitsToInt(Trim(full_time.substr(colon + 1)));
   if (home < 0 || away < 0) return std::nullopt;
   return std::pair{home, away};
 }
@@ -62,7 +64,9 @@ SettleCount HistoryStore::Settle(const HistoryTable& played, std::string_view so
     if (!date || !score || home.empty() || away.empty()) continue;
     // Only the exact day and both teams settle a match.
     for (const std::int64_t match : MatchesOn(DayKey(*date), home, away)) {
-      record.Bind(1, match).Bind(2, std::int64_t{score->first}).Bind(3, std::int64_t{score->second});
+      record.Bind(1, match)
+          .Bind(2, std::int64_t{score->first})
+          .Bind(3, std::int64_t{score->second});
       record.Bind(4, source).Bind(5, now);
       const int step = record.Step();
       record.Reset();

@@ -41,7 +41,8 @@ std::string MovementHint(const LineMovement& movement, OddsSide side, HintLangua
   std::string hint = before + (english ? " at " : " \xD0\xB2 ") + movement.first.clock + " " +
                      std::string(kArrow) + " " + after +
                      (english ? " now" : " \xD1\x81\xD0\xB5\xD0\xB9\xD1\x87\xD0\xB0\xD1\x81");
-  const auto from = ReadDecimal(side == OddsSide::kUnder ? movement.first.under : movement.first.over);
+  const auto from =
+      ReadDecimal(side == OddsSide::kUnder ? movement.first.under : movement.first.over);
   const auto to = ReadDecimal(side == OddsSide::kUnder ? movement.now.under : movement.now.over);
   if (from && to && *from > 0) hint += ", " + Change(*from, *to, decimal_separator);
   return hint;

@@ -16,7 +16,7 @@ struct PriceSeen {
 
 struct MarkedBet {
   Mark mark = kStep1Green;
-  OddsSide side = OddsSide::kOver;  // the side the mark points to
+  OddsSide side = OddsSide::kOver;                     // the side the mark points to
   std::string day, kickoff, championship, home, away;  // names as the line wrote them
   int home_goals = 0, away_goals = 0;
   PriceSeen first;  // first seen

@@ -5,8 +5,8 @@
 namespace kavero::history {
 
 Statement::Statement(sqlite3* db, std::string_view sql) {
-  prepared_ = sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &statement_,
-                                 nullptr);
+  prepared_ =
+      sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &statement_, nullptr);
 }
 
 Statement::~Statement() {
@@ -17,6 +17,12 @@ Statement& Statement::Bind(int index, std::string_view bytes) {
   // A null pointer would bind NULL; an empty text stays an empty blob.
   sqlite3_bind_blob(statement_, index, bytes.empty() ? "" : bytes.data(),
                     static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
+  return *this;
+}
+
+Statement& Statement::BindText(int index, std::string_view text) {
+  sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()),
+                    SQLITE_TRANSIENT);
   return *this;
 }
 
@@ -64,8 +70,8 @@ Connection::~Connection() {
 
 int Connection::Open(const std::string& path) {
   Close();
-  const int code = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                                   nullptr);
+  const int code =
+      sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
   if (code != SQLITE_OK) Close();
   return code;
 }

@@ -23,6 +23,8 @@ class Statement {
   // Page texts are Windows-1251 bytes: bound as blobs so that SQLite never
   // takes them for UTF-8.
   Statement& Bind(int index, std::string_view bytes);
+  // Days and run stamps are ASCII text, compared and ordered as such.
+  Statement& BindText(int index, std::string_view text);
   Statement& Bind(int index, std::int64_t value);
   Statement& Bind(int index, std::optional<double> value);
   // SQLITE_ROW, SQLITE_DONE or an error code.

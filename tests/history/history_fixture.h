@@ -9,8 +9,9 @@
 
 namespace kavero::history {
 
-inline MatchRow Row(std::string date, std::string home, std::string away, std::string under = "1.95",
-                    std::string over = "1.85", std::string total = "2.5") {
+inline MatchRow Row(std::string date, std::string home, std::string away,
+                    std::string under = "1.95", std::string over = "1.85",
+                    std::string total = "2.5") {
   MatchRow row;
   row.championship = "League";
   row.date = std::move(date);

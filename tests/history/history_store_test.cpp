@@ -155,7 +155,6 @@ TEST_F(HistoryStoreTest, AFolderThatTakesNoFileLeavesTheRunGoingWithAReason) {
     EXPECT_FALSE(saved.ok());
     EXPECT_FALSE(store.Movement(rows[0], "dd.MM.yyyy", kDay));
   }
-  std::filesystem::permissions(folder_ / "read-only", std::filesystem::perms::owner_all);
 }
 
 TEST_F(HistoryStoreTest, TwoWindowsWritingAtOnceBothSucceed) {
@@ -168,7 +167,8 @@ TEST_F(HistoryStoreTest, TwoWindowsWritingAtOnceBothSucceed) {
   }
   constexpr int kRuns = 10;
   auto write = [&](HistoryStore& store, int minutes, std::vector<Status>& statuses) {
-    for (int i = 0; i < kRuns; ++i) statuses.push_back(store.SaveRun(RunOf(rows, kDay, minutes + i)));
+    for (int i = 0; i < kRuns; ++i)
+      statuses.push_back(store.SaveRun(RunOf(rows, kDay, minutes + i)));
   };
   std::vector<Status> first_statuses, second_statuses;
   std::thread other([&] { write(second, 700, second_statuses); });

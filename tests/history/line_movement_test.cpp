@@ -18,7 +18,8 @@ TEST(MovementHintTest, SaysWhereTheOddsStoodAndHowFarTheyMoved) {
   const Case cases[] = {
       {&moved, OddsSide::kUnder, HintLanguage::kEnglish, '.',
        "1.95 at 10:02 \u2192 1.80 now, \u22127.7 %"},
-      {&moved, OddsSide::kOver, HintLanguage::kEnglish, ',', "1.85 at 10:02 \u2192 2.00 now, +8,1 %"},
+      {&moved, OddsSide::kOver, HintLanguage::kEnglish, ',',
+       "1.85 at 10:02 \u2192 2.00 now, +8,1 %"},
       {&moved, OddsSide::kUnder, HintLanguage::kRussian, '.',
        "1.95 \u0432 10:02 \u2192 1.80 \u0441\u0435\u0439\u0447\u0430\u0441, \u22127.7 %"},
       {&new_total, OddsSide::kOver, HintLanguage::kEnglish, '.',

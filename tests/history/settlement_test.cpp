@@ -14,7 +14,8 @@ class SettlementTest : public HistoryFolder {
   }
 
   HistoryStore store_;
-  const MatchTable rows_ = {Row("12.05.2024", "Alpha", "Beta"), Row("12.05.2024", "Gamma", "Delta")};
+  const MatchTable rows_ = {Row("12.05.2024", "Alpha", "Beta"),
+                            Row("12.05.2024", "Gamma", "Delta")};
 };
 
 // A later match's statistics page: Alpha's recent results as that page spells it.
@@ -22,13 +23,15 @@ MatchStats LaterStatistics(std::string alpha_score) {
   MatchStats stats;
   stats.home_recent = {{"12.05.2024", "Alpha FC - Beta", alpha_score},
                        {"05.05.2024", "Omega - Alpha FC", "0:0"}};
-  stats.away_recent = {{"12.05.2024", "Gamma - Delta", "-:-"}, {"05.05.2024", "Delta - Zeta", "1:1"}};
+  stats.away_recent = {{"12.05.2024", "Gamma - Delta", "-:-"},
+                       {"05.05.2024", "Delta - Zeta", "1:1"}};
   return stats;
 }
 
 TEST_F(SettlementTest, AStatisticsPageSettlesThroughItsOwnSpellingAndLeavesUnplayedOpen) {
   const MatchRow later = Row("19.05.2024", "Alpha", "Zeta");
-  const auto settled = store_.SettleFromStatistics(later, LaterStatistics("2:1 (1:0)"), "stat/9", 5);
+  const auto settled =
+      store_.SettleFromStatistics(later, LaterStatistics("2:1 (1:0)"), "stat/9", 5);
   ASSERT_TRUE(settled.status.ok()) << settled.status.detail;
   EXPECT_EQ(settled.recorded, 1);
   const MatchResult alpha = store_.ResultOf(rows_[0], kPattern);
@@ -63,8 +66,9 @@ TEST_F(SettlementTest, ATeamPageSettlesTheMatchItsTeamPlayedAway) {
   ASSERT_EQ(alpha.state, Settlement::kSettled);
   EXPECT_EQ(alpha.scores[0].source, "team http://teams/2");
   // The home side's own page cannot name the opponent: nothing from it.
-  EXPECT_EQ(store_.SettleFromTeamPage("Gamma", "x\r\n12.05.2024>>Gamma>>League>>2:2>>\r\n",
-                                      "http://teams/3", 7)
+  EXPECT_EQ(store_
+                .SettleFromTeamPage("Gamma", "x\r\n12.05.2024>>Gamma>>League>>2:2>>\r\n",
+                                    "http://teams/3", 7)
                 .recorded,
             0);
   EXPECT_EQ(store_.ResultOf(rows_[1], kPattern).state, Settlement::kOpen);
