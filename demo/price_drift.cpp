@@ -7,7 +7,7 @@
 namespace kavero::demo {
 namespace {
 
-// Shifts of the logarithm of the expected goals: a morning's about 3 %, an hour's about 0.6 %.
+// Steps of the logarithm of the expected goals: a morning's up to 6 %, an hour's up to 1.2 %.
 constexpr double kDailyStep = 0.06;
 constexpr double kHourlyStep = 0.012;
 

@@ -207,7 +207,7 @@ TEST_F(MovingDemoTest, AMatchStillToComeKeepsItsLinkAtMovedPrices) {
     EXPECT_GT(margin, 0.04);
     EXPECT_LT(margin, 0.09);
   }
-  EXPECT_GT(both_days, 100);
+  EXPECT_GT(both_days, 50);
   EXPECT_GT(moved, both_days / 2);
   EXPECT_GT(moved_within_the_day, 0);
 }
