@@ -20,6 +20,10 @@ std::string ClockText(int minutes) {
   return text;
 }
 
+std::string MomentText(Moment moment) {
+  return DayText(moment.day) + " " + ClockText(moment.hour * 60);
+}
+
 std::optional<Day> ParseIsoDay(std::string_view text) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
   auto number = [&](std::size_t from, std::size_t length) -> std::optional<int> {

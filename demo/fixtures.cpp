@@ -8,8 +8,6 @@
 namespace kavero::demo {
 namespace {
 
-constexpr int kFirstFixtureId = 1001;
-constexpr int kDaysInLine = 7;
 constexpr std::array kKickoffs = {13 * 60 + 30, 15 * 60, 16 * 60,      17 * 60,
                                   17 * 60 + 30, 18 * 60, 19 * 60,      19 * 60 + 30,
                                   20 * 60,      21 * 60, 21 * 60 + 45, 22 * 60};
@@ -51,40 +49,48 @@ int DayOffset(const Slot& slot, int rounds) {
 
 }  // namespace
 
-void ScheduleFixtures(World& world, const std::vector<SeasonPlan>& plans, std::uint64_t seed,
-                      int matches) {
-  const std::vector<Slot> slots = ComingSlots(plans, matches);
+std::vector<Fixture> ScheduleWeek(const World& world, std::vector<SeasonPlan>& plans,
+                                  const WorldOptions& options, int week, int first_id) {
+  const std::vector<Slot> slots = ComingSlots(plans, options.matches);
   const int rounds = slots.empty() ? 0 : slots.back().round + 1;
+  const Day first_day = options.today + std::chrono::days(kDaysInLine * week);
   std::vector<std::vector<Fixture>> by_championship(world.championships.size());
   std::vector<Random> randoms;
-  for (std::size_t c = 0; c < world.championships.size(); ++c) randoms.emplace_back(seed, 2000 + c);
+  for (std::size_t c = 0; c < world.championships.size(); ++c) {
+    randoms.emplace_back(options.seed, 2000 + 1000 * static_cast<std::uint64_t>(week) + c);
+  }
 
+  std::vector<int> rounds_taken(plans.size(), 0);
   for (const Slot& slot : slots) {
     Random& random = randoms[slot.championship];
     Fixture fixture;
-    fixture.day = world.today + std::chrono::days(DayOffset(slot, rounds));
+    fixture.day = first_day + std::chrono::days(DayOffset(slot, rounds));
     fixture.kickoff = kKickoffs[random.Below(static_cast<int>(kKickoffs.size()))];
     fixture.home = slot.clubs.first;
     fixture.away = slot.clubs.second;
+    fixture.pricing = {random.Between(0.055, 0.075), random.Between(0.3, 0.7)};
     const GoalMeans means = ExpectedGoals(world, fixture.home, fixture.away);
-    fixture.odds = PriceMatch(means.home, means.away,
-                              {random.Between(0.055, 0.075), random.Between(0.3, 0.7)});
+    fixture.odds = PriceMatch(means.home, means.away, fixture.pricing);
     fixture.more_markets = 20 + random.Below(180);
+    fixture.round = plans[slot.championship].played_rounds + slot.round;
+    rounds_taken[slot.championship] = slot.round + 1;
     by_championship[slot.championship].push_back(fixture);
   }
+  // A round the week took only in part is passed over, as if postponed.
+  for (std::size_t c = 0; c < plans.size(); ++c) plans[c].played_rounds += rounds_taken[c];
 
-  int id = kFirstFixtureId;
-  for (std::size_t c = 0; c < by_championship.size(); ++c) {
-    auto& fixtures = by_championship[c];
+  std::vector<Fixture> scheduled;
+  int id = first_id;
+  for (auto& fixtures : by_championship) {
     std::stable_sort(fixtures.begin(), fixtures.end(), [](const Fixture& a, const Fixture& b) {
       return std::tie(a.day, a.kickoff) < std::tie(b.day, b.kickoff);
     });
     for (Fixture& fixture : fixtures) {
       fixture.id = id++;
-      world.championships[c].fixtures.push_back(static_cast<int>(world.fixtures.size()));
-      world.fixtures.push_back(fixture);
+      scheduled.push_back(fixture);
     }
   }
+  return scheduled;
 }
 
 }  // namespace kavero::demo

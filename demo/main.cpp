@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
   world.seed = options.seed;
   world.matches = options.matches;
   world.today = options.today.value_or(LocalToday());
-  DemoSite site(BuildWorld(world), storage, {options.latency, &std::cout});
+  DemoSite site(world, storage, {options.latency, &std::cout});
 
   httplib::Server server;
   site.Register(server);

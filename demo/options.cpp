@@ -32,7 +32,11 @@ const char* const kUsage =
     "  --storage DIR   folder of published tables (default kavero-demo-published\n"
     "                  beside the executable where that folder takes files, else\n"
     "                  kavero/demo-published in $XDG_DATA_HOME or ~/.local/share)\n"
-    "  --today DATE    the day the line starts (default the system date)\n";
+    "  --today DATE    the day the line starts (default the system date)\n"
+    "While it runs, /demo/next-day on its address moves the site on to the next\n"
+    "day (/demo/next-hour: an hour; /demo/today?date=YYYY-MM-DD&hour=H: to that\n"
+    "moment, up to a year on; /demo/today: where it is): the matches before that\n"
+    "day have been played and the prices of those still offered have moved.\n";
 
 ParsedOptions ParseOptions(const std::vector<std::string>& arguments) {
   ParsedOptions parsed;

@@ -1,6 +1,6 @@
 #include <algorithm>
+#include <tuple>
 
-#include "random.h"
 #include "season.h"
 
 namespace kavero::demo {
@@ -39,6 +39,13 @@ std::vector<std::vector<std::pair<int, int>>> DoubleRoundRobin(const std::vector
   return rounds;
 }
 
+void AddToHistory(World& world, const PlayedMatch& match) {
+  const int index = static_cast<int>(world.played.size());
+  world.played.push_back(match);
+  world.history[match.home].push_back(index);
+  world.history[match.away].push_back(index);
+}
+
 }  // namespace
 
 SeasonPlan PlanSeason(const Championship& championship, int index, Day today) {
@@ -53,6 +60,20 @@ SeasonPlan PlanSeason(const Championship& championship, int index, Day today) {
   return plan;
 }
 
+PlayedMatch PlayMatch(const World& world, Random& random, Day day, int home, int away) {
+  const GoalMeans means = ExpectedGoals(world, home, away);
+  PlayedMatch match;
+  match.day = day;
+  match.home = home;
+  match.away = away;
+  match.home_goals = random.Poisson(means.home);
+  match.away_goals = random.Poisson(means.away);
+  match.home_half = random.Binomial(match.home_goals, kFirstHalfShare);
+  match.away_half = random.Binomial(match.away_goals, kFirstHalfShare);
+  match.half_time_known = !random.Chance(kFinalScoreOnly);
+  return match;
+}
+
 void PlayHistory(World& world, const std::vector<SeasonPlan>& plans, std::uint64_t seed) {
   world.history.assign(world.clubs.size(), {});
   for (std::size_t c = 0; c < plans.size(); ++c) {
@@ -62,23 +83,43 @@ void PlayHistory(World& world, const std::vector<SeasonPlan>& plans, std::uint64
     for (int round = 0; round < plan.played_rounds; ++round) {
       const Day day = plan.last_played - std::chrono::days(7 * (plan.played_rounds - 1 - round));
       for (const auto& [home, away] : plan.rounds[round % cycle]) {
-        const GoalMeans means = ExpectedGoals(world, home, away);
-        PlayedMatch match;
-        match.day = day;
-        match.home = home;
-        match.away = away;
-        match.home_goals = random.Poisson(means.home);
-        match.away_goals = random.Poisson(means.away);
-        match.home_half = random.Binomial(match.home_goals, kFirstHalfShare);
-        match.away_half = random.Binomial(match.away_goals, kFirstHalfShare);
-        match.half_time_known = !random.Chance(kFinalScoreOnly);
+        PlayedMatch match = PlayMatch(world, random, day, home, away);
         match.current_season = round >= plan.season_start;
-        const int index = static_cast<int>(world.played.size());
-        world.played.push_back(match);
-        world.history[home].push_back(index);
-        world.history[away].push_back(index);
+        AddToHistory(world, match);
       }
     }
+  }
+}
+
+void PlayFixtures(World& world, const std::vector<Fixture>& scheduled,
+                  const std::vector<SeasonPlan>& plans, std::uint64_t seed) {
+  std::vector<const Fixture*> played;
+  for (const Fixture& fixture : scheduled) {
+    if (fixture.day < world.today) played.push_back(&fixture);
+  }
+  std::sort(played.begin(), played.end(), [](const Fixture* a, const Fixture* b) {
+    return std::tie(a->day, a->kickoff, a->id) < std::tie(b->day, b->kickoff, b->id);
+  });
+
+  std::vector<int> season_start;
+  for (const SeasonPlan& plan : plans) season_start.push_back(plan.season_start);
+  for (const Fixture* fixture : played) {
+    const int c = world.ChampionshipOf(*fixture);
+    const int cycle = static_cast<int>(plans[c].rounds.size());
+    season_start[c] = std::max(season_start[c], fixture->round / cycle * cycle);
+  }
+  for (std::size_t c = 0; c < plans.size(); ++c) {
+    if (season_start[c] == plans[c].season_start) continue;
+    for (int club : world.championships[c].clubs) {
+      for (int index : world.history[club]) world.played[index].current_season = false;
+    }
+  }
+
+  for (const Fixture* fixture : played) {
+    Random random(seed, kScoreStream + static_cast<std::uint64_t>(fixture->id));
+    PlayedMatch match = PlayMatch(world, random, fixture->day, fixture->home, fixture->away);
+    match.current_season = fixture->round >= season_start[world.ChampionshipOf(*fixture)];
+    AddToHistory(world, match);
   }
 }
 

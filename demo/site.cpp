@@ -20,26 +20,39 @@ constexpr const char* kUtf8Html = "text/html; charset=utf-8";
 constexpr const char* kCp1251Text = "text/plain; charset=windows-1251";
 constexpr const char* kPlainText = "text/plain; charset=utf-8";
 
-int PageNumber(const std::string& digits) {
+int DecimalNumber(const std::string& digits) {
   int number = 0;
   const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
   return error == std::errc() && end == digits.data() + digits.size() ? number : -1;
 }
 
-void Answer(httplib::Response& response, int status, const char* text) {
+void Answer(httplib::Response& response, int status, const std::string& text) {
   response.status = status;
   response.set_content(text, kPlainText);
 }
 
+Moment NextHour(Moment now) {
+  return now.hour == 23 ? Moment{now.day + std::chrono::days(1), 0} : Moment{now.day, now.hour + 1};
+}
+
 }  // namespace
 
-DemoSite::DemoSite(World world, const std::filesystem::path& storage, SiteOptions options)
-    : world_(std::move(world)),
+DemoSite::Shown::Shown(const WorldOptions& options, Moment moment)
+    : now(moment), world(BuildWorld(options, moment)), line_menu(LineMenuPage(world)) {}
+
+DemoSite::DemoSite(const WorldOptions& world, const std::filesystem::path& storage,
+                   SiteOptions options)
+    : world_options_(world),
+      shown_(std::make_shared<const Shown>(world, Moment{world.today, 0})),
       store_(storage),
       options_(options),
-      line_menu_(LineMenuPage(world_)),
-      team_dictionary_(TeamDictionaryFile(world_)),
-      championship_dictionary_(ChampionshipDictionaryFile(world_)) {}
+      team_dictionary_(TeamDictionaryFile(shown_->world)),
+      championship_dictionary_(ChampionshipDictionaryFile(shown_->world)) {}
+
+std::shared_ptr<const DemoSite::Shown> DemoSite::Current() const {
+  std::lock_guard lock(shown_mutex_);
+  return shown_;
+}
 
 void DemoSite::Register(httplib::Server& server) {
   using httplib::Request;
@@ -72,7 +85,7 @@ void DemoSite::Register(httplib::Server& server) {
     }
   });
   server.Get("/bets/bets.php", [this](const Request&, Response& response) {
-    response.set_content(line_menu_, kCp1251Html);
+    response.set_content(Current()->line_menu, kCp1251Html);
   });
   server.Get("/bets/bets2.php", [this](const Request& request, Response& response) {
     ServeLineTables(request, response);
@@ -84,7 +97,7 @@ void DemoSite::Register(httplib::Server& server) {
   server.Get("/brr/beturl.txt", [this](const Request& request, Response& response) {
     // The addresses name the port this answer goes out on.
     const std::string site = "http://127.0.0.1:" + std::to_string(request.local_port) + "/";
-    response.set_content(TeamAddressList(world_, site), kCp1251Text);
+    response.set_content(TeamAddressList(Current()->world, site), kCp1251Text);
   });
   server.Get("/brr/basa.txt", [this](const Request&, Response& response) {
     response.set_content(team_dictionary_, kCp1251Text);
@@ -108,6 +121,19 @@ void DemoSite::Register(httplib::Server& server) {
     if (!complete) return Answer(response, 413, "Publication too large\n");
     Publish(body, response);
   });
+
+  // The controls answer to a browser's address line and to a form alike.
+  const auto control = [&server](const std::string& path, const httplib::Server::Handler& handler) {
+    server.Get(path, handler);
+    server.Post(path, handler);
+  };
+  control("/demo/next-day", [this](const Request&, Response& response) {
+    Move([](Moment now) { return Moment{now.day + std::chrono::days(1), 0}; }, response);
+  });
+  control("/demo/next-hour",
+          [this](const Request&, Response& response) { Move(NextHour, response); });
+  control("/demo/today",
+          [this](const Request& request, Response& response) { ServeToday(request, response); });
 }
 
 void DemoSite::WidenBacklog() const {
@@ -137,16 +163,45 @@ httplib::Server::HandlerResponse DemoSite::BeforeRouting(const httplib::Request&
   return httplib::Server::HandlerResponse::Unhandled;
 }
 
+void DemoSite::Move(const std::function<Moment(Moment)>& step, httplib::Response& response) {
+  std::lock_guard moving(move_mutex_);
+  const Moment now = step(Current()->now);
+  const Day first = world_options_.today;
+  if (now.day < first || now.day > first + kLongestMove) {
+    return Answer(
+        response, 400,
+        "The demo moves from " + DayText(first) + " to " + DayText(first + kLongestMove) + "\n");
+  }
+  auto shown = std::make_shared<const Shown>(world_options_, now);
+  {
+    std::lock_guard lock(shown_mutex_);
+    shown_ = std::move(shown);
+  }
+  Answer(response, 200, MomentText(now) + "\n");
+}
+
+void DemoSite::ServeToday(const httplib::Request& request, httplib::Response& response) {
+  if (!request.has_param("date")) return Answer(response, 200, MomentText(Current()->now) + "\n");
+  const std::string date = request.get_param_value("date");
+  const auto day = ParseIsoDay(date);
+  if (!day) return Answer(response, 400, "Invalid date: " + date + "\n");
+  const int hour = request.has_param("hour") ? DecimalNumber(request.get_param_value("hour")) : 0;
+  if (hour < 0 || hour > 23) {
+    return Answer(response, 400, "Invalid hour: " + request.get_param_value("hour") + "\n");
+  }
+  Move([&](Moment) { return Moment{*day, hour}; }, response);
+}
+
 void DemoSite::ServeLineTables(const httplib::Request& request, httplib::Response& response) const {
   std::vector<std::string> line_ids;
   const std::size_t count = request.get_param_value_count("line_id[]");
   for (std::size_t i = 0; i < count; ++i)
     line_ids.push_back(request.get_param_value("line_id[]", i));
-  response.set_content(LineTablesPage(world_, line_ids), kCp1251Html);
+  response.set_content(LineTablesPage(Current()->world, line_ids), kCp1251Html);
 }
 
 void DemoSite::ServeStats(const httplib::Request& request, httplib::Response& response) const {
-  if (auto page = StatsPage(world_, PageNumber(request.matches[1]))) {
+  if (auto page = StatsPage(Current()->world, DecimalNumber(request.matches[1]))) {
     response.set_content(*page, kUtf8Html);
   } else {
     Answer(response, 404, "No such match\n");
@@ -155,7 +210,7 @@ void DemoSite::ServeStats(const httplib::Request& request, httplib::Response& re
 
 void DemoSite::ServeTeam(const httplib::Request& request, httplib::Response& response) const {
   const Language language = request.matches[1] == "ru" ? Language::Russian : Language::English;
-  if (auto page = TeamPage(world_, PageNumber(request.matches[2]), language)) {
+  if (auto page = TeamPage(Current()->world, DecimalNumber(request.matches[2]), language)) {
     response.set_content(*page, kUtf8Html);
   } else {
     Answer(response, 404, "No such team\n");

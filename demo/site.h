@@ -1,12 +1,15 @@
 #pragma once
 // The demo site's HTTP answers: the bookmaker's pages, the league sites' team
-// pages and the publisher's files and publishing exchange, on one server.
+// pages and the publisher's files and publishing exchange, on one server, and
+// the controls that move its world on in time.
 #include <httplib.h>
 
 #include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <mutex>
 #include <ostream>
 #include <string>
@@ -27,7 +30,8 @@ struct SiteOptions {
 
 class DemoSite {
  public:
-  DemoSite(World world, const std::filesystem::path& storage, SiteOptions options);
+  // Starts on world.today at midnight.
+  DemoSite(const WorldOptions& world, const std::filesystem::path& storage, SiteOptions options);
 
   // Installs the routes, the request log and the size limits; the site must
   // outlive the server.
@@ -37,6 +41,18 @@ class DemoSite {
   void WidenBacklog() const;
 
  private:
+  // The world at one moment; a request keeps the one it started with.
+  struct Shown {
+    Shown(const WorldOptions& options, Moment moment);
+    Moment now;
+    World world;
+    std::string line_menu;
+  };
+  std::shared_ptr<const Shown> Current() const;
+
+  // Moves the world to where `step` takes it from the current moment.
+  void Move(const std::function<Moment(Moment)>& step, httplib::Response& response);
+  void ServeToday(const httplib::Request& request, httplib::Response& response);
   void ServeLineTables(const httplib::Request& request, httplib::Response& response) const;
   void ServeStats(const httplib::Request& request, httplib::Response& response) const;
   void ServeTeam(const httplib::Request& request, httplib::Response& response) const;
@@ -46,10 +62,13 @@ class DemoSite {
                                                  httplib::Response& response) const;
   void Log(const httplib::Request& request, const httplib::Response& response);
 
-  World world_;
+  WorldOptions world_options_;
+  std::mutex move_mutex_;  // one move at a time, each from where the last one ended
+  mutable std::mutex shown_mutex_;
+  std::shared_ptr<const Shown> shown_;
   PublishedStore store_;
   SiteOptions options_;
-  std::string line_menu_, team_dictionary_, championship_dictionary_;
+  std::string team_dictionary_, championship_dictionary_;  // the clubs never change
   std::mutex log_mutex_;
   std::atomic<int> listening_socket_{-1};
 };

@@ -1,5 +1,7 @@
 #include "world.h"
 
+#include <algorithm>
+
 #include "clubs.h"
 #include "random.h"
 #include "season.h"
@@ -8,6 +10,7 @@ namespace kavero::demo {
 namespace {
 
 constexpr int kFirstLineId = 101;
+constexpr int kFirstFixtureId = 1001;
 
 // Better clubs both score more and concede less.
 void RateClubs(World& world, std::uint64_t seed) {
@@ -29,9 +32,9 @@ int World::ClubFromPageId(int page_id) const {
 }
 
 const Fixture* World::FindFixture(int id) const {
-  if (fixtures.empty()) return nullptr;
-  const long index = static_cast<long>(id) - fixtures.front().id;
-  return index >= 0 && index < static_cast<long>(fixtures.size()) ? &fixtures[index] : nullptr;
+  const auto found = std::find_if(fixtures.begin(), fixtures.end(),
+                                  [id](const Fixture& fixture) { return fixture.id == id; });
+  return found == fixtures.end() ? nullptr : &*found;
 }
 
 GoalMeans ExpectedGoals(const World& world, int home, int away) {
@@ -42,8 +45,11 @@ GoalMeans ExpectedGoals(const World& world, int home, int away) {
 }
 
 World BuildWorld(const WorldOptions& options) {
+  return BuildWorld(options, {options.today, 0});
+}
+
+World BuildWorld(const WorldOptions& options, Moment now) {
   World world;
-  world.today = options.today;
   const auto& table = ChampionshipTable();
   for (std::size_t c = 0; c < table.size(); ++c) {
     Championship championship;
@@ -63,7 +69,19 @@ World BuildWorld(const WorldOptions& options) {
     plans.push_back(PlanSeason(world.championships[c], static_cast<int>(c), options.today));
   }
   PlayHistory(world, plans, options.seed);
-  ScheduleFixtures(world, plans, options.seed, options.matches);
+
+  // Every week up to the last day offered now, each week's rounds after the last's.
+  std::vector<Fixture> scheduled;
+  const int days_moved = static_cast<int>((now.day - options.today).count());
+  const int last_week = (days_moved + kDaysInLine - 1) / kDaysInLine;
+  for (int week = 0; week <= last_week; ++week) {
+    const auto first_id = kFirstFixtureId + static_cast<int>(scheduled.size());
+    const std::vector<Fixture> fixtures = ScheduleWeek(world, plans, options, week, first_id);
+    scheduled.insert(scheduled.end(), fixtures.begin(), fixtures.end());
+  }
+  world.today = now.day;
+  PlayFixtures(world, scheduled, plans, options.seed);
+  OfferLine(world, scheduled, options, now);
   return world;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Everything the demo site shows, generated once from a seed: clubs, each
-// club's past matches and the coming matches with their prices.
+// Everything the demo site shows, generated from a seed: clubs, each club's
+// past matches and the coming matches with their prices, on a given day.
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -32,6 +32,8 @@ struct Fixture {
   int home = 0, away = 0;
   MatchOdds odds;
   int more_markets = 0;  // how many further bets the bookmaker offers
+  int round = 0;         // the championship's round, counted from its first season
+  PricingChoice pricing{};
 };
 
 struct Championship {
@@ -42,7 +44,7 @@ struct Championship {
 };
 
 struct World {
-  Day today;
+  Day today;  // the line's first day
   std::vector<Championship> championships;
   std::vector<Club> clubs;
   std::vector<PlayedMatch> played;
@@ -52,17 +54,25 @@ struct World {
   // The page number of a club's team page, and back (-1 when there is no such club).
   static int ClubPageId(int club) { return club + 1; }
   int ClubFromPageId(int page_id) const;
-  // The fixture with this statistics page number, or nullptr.
+  // The offered fixture with this statistics page number, or nullptr.
   const Fixture* FindFixture(int id) const;
   int ChampionshipOf(const Fixture& fixture) const { return clubs[fixture.home].championship; }
 };
 
 struct WorldOptions {
   std::uint64_t seed = 20261210;
-  int matches = 300;  // coming matches in the line
-  Day today;
+  int matches = 300;  // coming matches in a week's line
+  Day today;          // the day the world starts on
 };
 
+// How far the world moves on from the day it starts on.
+inline constexpr std::chrono::days kLongestMove{366};
+
+// The world as it starts, on options.today.
 World BuildWorld(const WorldOptions& options);
+// The same world moved on to `now` (options.today up to kLongestMove later):
+// every match offered before now.day has been played, and the prices of the
+// matches still offered have moved since they were first offered.
+World BuildWorld(const WorldOptions& options, Moment now);
 
 }  // namespace kavero::demo

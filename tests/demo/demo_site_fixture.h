@@ -19,11 +19,15 @@ inline Day TestToday() {
   return Day(std::chrono::year(2026) / 12 / 10);
 }
 
-inline World TestWorld(int matches = 300) {
+inline WorldOptions TestWorldOptions(int matches = 300) {
   WorldOptions options;
   options.matches = matches;
   options.today = TestToday();
-  return BuildWorld(options);
+  return options;
+}
+
+inline World TestWorld(int matches = 300) {
+  return BuildWorld(TestWorldOptions(matches));
 }
 
 class DemoSiteTest : public ::testing::Test {
@@ -34,7 +38,7 @@ class DemoSiteTest : public ::testing::Test {
     root_ = pattern;
     storage_ = root_ / "storage";
     std::filesystem::create_directory(storage_);
-    site_ = std::make_unique<DemoSite>(TestWorld(), storage_, SiteOptions{{}, &log_});
+    site_ = std::make_unique<DemoSite>(TestWorldOptions(), storage_, SiteOptions{{}, &log_});
     site_->Register(server_.server());
     server_.Start();
     site_->WidenBacklog();

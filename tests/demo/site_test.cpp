@@ -82,7 +82,7 @@ TEST_F(DemoSiteTest, EveryStatisticsLinkAndTeamAddressLeadsToAPage) {
 }
 
 TEST_F(DemoSiteTest, ASecondSiteCannotTakeTheSamePort) {
-  DemoSite second(testing::TestWorld(5), storage_, {});
+  DemoSite second(testing::TestWorldOptions(5), storage_, {});
   httplib::Server server;
   second.Register(server);
   EXPECT_FALSE(server.bind_to_port("127.0.0.1", server_.port()));
