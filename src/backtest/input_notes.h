@@ -7,7 +7,7 @@ namespace kavero {
 enum class InputProblem {
   kNotReadable,    // the file could not be opened
   kEmpty,          // no header row
-  kMissingColumn,  // detail: the column's names
+  kMissingColumn,  // detail: the missing columns' names
   kBadScore,       // detail: the cell
   kBadDate,        // detail: the cell
   kBadTime,        // detail: the cell; the row is kept, ordered as if without a time
@@ -18,7 +18,7 @@ enum class InputProblem {
 
 struct InputNote {
   std::string file;
-  int line = 0;  // 1-based; the header's line for a problem of the whole file
+  int line = 0;  // 1-based; 0 for the whole file (unreadable or empty)
   InputProblem problem = InputProblem::kNotReadable;
   std::string detail;
 };

@@ -15,7 +15,7 @@ const ReportWords& EnglishReportWords() {
       "%1, line %2: %3",
       "%1: %2",
       " (left out)",
-      {"the file could not be read", "the file is empty", "no column %1",
+      {"the file could not be read", "the file is empty", "columns missing: %1",
        "the score \"%1\" is not a number", "the date \"%1\" cannot be read",
        "the time \"%1\" cannot be read", "a team name is missing",
        "the price \"%1\" is not a number above 1",

@@ -62,22 +62,29 @@ class FileReader {
     file_.notes.push_back({file_.name, line, problem, std::move(detail)});
   }
 
-  std::optional<std::size_t> Require(const CsvHeader& header,
-                                     std::initializer_list<std::string_view> names) {
+  // The first of the names the header holds; a column none of them names is
+  // added to `missing`.
+  static std::optional<std::size_t> Require(const CsvHeader& header,
+                                            std::initializer_list<std::string_view> names,
+                                            std::string& missing) {
     if (auto column = header.FindAny(names)) return column;
     std::string wanted;
     for (const auto name : names) wanted += (wanted.empty() ? "" : " / ") + std::string(name);
-    Note(header_line_, InputProblem::kMissingColumn, wanted);
+    missing += (missing.empty() ? "" : ", ") + wanted;
     return std::nullopt;
   }
 
   bool FindColumns(const CsvHeader& header) {
-    const auto home = Require(header, {"HomeTeam", "Home"});
-    const auto away = Require(header, {"AwayTeam", "Away"});
-    const auto home_goals = Require(header, {"FTHG", "HG"});
-    const auto away_goals = Require(header, {"FTAG", "AG"});
-    const auto date = Require(header, {"Date"});
-    if (!home || !away || !home_goals || !away_goals || !date) return false;
+    std::string missing;
+    const auto home = Require(header, {"HomeTeam", "Home"}, missing);
+    const auto away = Require(header, {"AwayTeam", "Away"}, missing);
+    const auto home_goals = Require(header, {"FTHG", "HG"}, missing);
+    const auto away_goals = Require(header, {"FTAG", "AG"}, missing);
+    const auto date = Require(header, {"Date"}, missing);
+    if (!home || !away || !home_goals || !away_goals || !date) {
+      Note(header_line_, InputProblem::kMissingColumn, missing);
+      return false;
+    }
     columns_ = {*home,
                 *away,
                 *home_goals,
