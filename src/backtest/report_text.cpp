@@ -121,6 +121,11 @@ std::string Marks(const BacktestReport& report, const ReportWords& words, const 
   const MarkSummary* value = nullptr;
   for (const MarkSummary& summary : report.marks) {
     const MarkRecord& record = summary.record;
+    if (record.bets == 0) {
+      rows.push_back(
+          {MarkLabel(summary.mark, words), "0", "\xE2\x80\x93", "\xE2\x80\x93", "\xE2\x80\x93"});
+      continue;
+    }
     rows.push_back(
         {MarkLabel(summary.mark, words), writer.Count(summary.matches),
          writer.Percent(record.won_share) + " " + writer.Range(record.won_interval, false),
@@ -130,7 +135,7 @@ std::string Marks(const BacktestReport& report, const ReportWords& words, const 
     if (summary.mark == Mark::kValue) value = &summary;
   }
   std::string out = std::string(words.marks_title) + "\n" + Table(rows);
-  if (value != nullptr) {
+  if (value != nullptr && value->record.bets > 0) {
     out += "  " +
            Fill(words.stated_edge,
                 {writer.Count(value->record.bets), writer.SignedPercent(value->stated_edge)}) +
