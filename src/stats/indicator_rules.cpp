@@ -69,8 +69,8 @@ double RoundTwoDecimals(double value) {
 }
 
 void ApplyStepColours(MatchRow& row, double step1, double step2) {
-  MarkCell(row.step1_colour, step1, -5, 5);
-  MarkCell(row.step2_colour, step2, 2, 2.7);
+  MarkCell(row.step1_colour, step1, kStep1RedUpTo, kStep1GreenFrom);
+  MarkCell(row.step2_colour, step2, kStep2RedUpTo, kStep2GreenFrom);
 }
 
 void TranslateHistory(MatchStats& stats,

@@ -26,6 +26,12 @@ std::string FormatClickLabel(double value, char decimal_separator);
 // rounds down, while 0.125 is exact and rounds up.
 double RoundTwoDecimals(double value);
 
+// Where the indicator cells turn red (at or below) and green (at or above).
+inline constexpr double kStep1RedUpTo = -5;
+inline constexpr double kStep1GreenFrom = 5;
+inline constexpr double kStep2RedUpTo = 2;
+inline constexpr double kStep2GreenFrom = 2.7;
+
 // Step1 <= -5 red, >= 5 green; Step2 <= 2 red, >= 2.7 green. Values in
 // between keep whatever colour the cell had.
 void ApplyStepColours(MatchRow& row, double step1, double step2);
