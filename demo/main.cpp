@@ -7,9 +7,9 @@
 #include <iostream>
 #include <system_error>
 
+#include "base/data_folder.h"
 #include "options.h"
 #include "site.h"
-#include "storage_folder.h"
 #include "world.h"
 
 namespace {
@@ -34,8 +34,8 @@ int main(int argc, char** argv) {
     return 0;
   }
   const Options& options = parsed.options;
-  const std::filesystem::path storage =
-      options.storage.value_or(DefaultStorage(ExecutableFolder(), UserDataFolder()));
+  const std::filesystem::path storage = options.storage.value_or(kavero::FolderForFiles(
+      ExecutableFolder() / "kavero-demo-published", kavero::UserDataFolder() / "demo-published"));
   std::error_code error;
   std::filesystem::create_directories(storage, error);
   if (error) {

@@ -21,7 +21,7 @@
 namespace kavero::demo {
 
 // The largest publication body accepted.
-inline constexpr std::size_t kMaxPublicationBody = 4 * 1024 * 1024;
+inline constexpr std::size_t kMaxPublicationBody = std::size_t{4} * 1024 * 1024;
 
 struct SiteOptions {
   std::chrono::milliseconds latency{0};  // waited before every answer

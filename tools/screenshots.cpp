@@ -16,23 +16,23 @@
 #include "app/app_style.h"
 #include "app/main_window.h"
 #include "driver.h"
+#include "web/curl/clients.h"
 
 int main(int argc, char** argv) {
-  const auto options = kavero::tools::Options(argc, argv);
-  const std::string site = kavero::tools::Option(options, "--site");
-  const QDir out(QString::fromStdString(kavero::tools::Option(options, "--out", ".")));
-  const int row = std::stoi(kavero::tools::Option(options, "--row", "3"));
-  if (site.empty()) {
-    std::fprintf(stderr, "usage: %s --site URL --out DIR [--row N]\n", argv[0]);
-    return 2;
-  }
+  const auto options = kavero::tools::ReadOptions(
+      argc, argv, {{"site", ""}, {"out", "."}, {"row", "3"}, {"report", "no"}},
+      "--site URL --out DIR [--row N] [--report yes]");
+  if (!options) return 2;
+  const std::string& site = options->at("site");
+  const QDir out(QString::fromStdString(options->at("out")));
+  const int row = std::stoi(options->at("row"));
   int qt_argc = 1;
   QApplication application(qt_argc, argv);
   kavero::app::ApplyCalmStyle(application);
-  kavero::app::MainWindow window(kavero::tools::ConfigForSite(site));
+  kavero::app::MainWindow window(kavero::CurlClients(), kavero::tools::ConfigForSite(site));
   window.show();
 
-  if (kavero::tools::Option(options, "--report") == "yes") {
+  if (options->at("report") == "yes") {
     QTimer::singleShot(300, [&] {
       window.findChild<QCheckBox*>(QStringLiteral("ch"))->setChecked(false);
       window.findChild<QPushButton*>(QStringLiteral("spSkinXFormButton1"))->click();

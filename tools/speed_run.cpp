@@ -15,22 +15,22 @@
 #include "app/main_window.h"
 #include "driver.h"
 #include "results/saved_text.h"
+#include "web/curl/clients.h"
 
 int main(int argc, char** argv) {
-  const auto options = kavero::tools::Options(argc, argv);
-  const std::string site = kavero::tools::Option(options, "--site");
-  const std::string out = kavero::tools::Option(options, "--out");
-  if (site.empty() || out.empty()) {
-    std::fprintf(stderr, "usage: %s --site URL --out FILE [--read-ahead on|off]\n", argv[0]);
-    return 2;
-  }
+  const auto options =
+      kavero::tools::ReadOptions(argc, argv, {{"site", ""}, {"out", ""}, {"read-ahead", "on"}},
+                                 "--site URL --out FILE [--read-ahead on|off]");
+  if (!options) return 2;
+  const std::string& site = options->at("site");
+  const std::string& out = options->at("out");
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   int qt_argc = 1;
   QApplication application(qt_argc, argv);
 
   kavero::app::WindowConfig config = kavero::tools::ConfigForSite(site);
-  config.read_ahead = kavero::tools::Option(options, "--read-ahead", "on") == "on";
-  kavero::app::MainWindow window(config);
+  config.read_ahead = options->at("read-ahead") == "on";
+  kavero::app::MainWindow window(kavero::CurlClients(), config);
   window.show_error = [](const QString& text) {
     std::fprintf(stderr, "error box: %s\n", qPrintable(text));
   };

@@ -18,7 +18,6 @@
 #include "stats/step_indicators.h"
 #include "stats/steps_outcome.h"
 #include "web/keeping_turn.h"
-#include "web/url_probe.h"
 
 namespace kavero::app {
 
@@ -99,7 +98,7 @@ void MainWindow::StatisticsPass() {
 void MainWindow::PublishToday() {
   const std::string address = config_.publishing_server + "kavero/" + TodayText() + ".txt";
   const ProbeLimits limits = config_.probe_limits;
-  if (KeepingTurn([&address, limits] { return UrlResponds(address, limits); },
+  if (KeepingTurn([probe = url_responds_, &address, limits] { return probe(address, limits); },
                   [this] { ProcessMessages(); })) {
     return;
   }

@@ -3,6 +3,7 @@
 
 #include "app/app_style.h"
 #include "app/main_window.h"
+#include "web/curl/clients.h"
 
 int main(int argc, char** argv) {
   // Only the program's own name is handed on: the program takes nothing from
@@ -16,7 +17,7 @@ int main(int argc, char** argv) {
   application.setWindowIcon(icon);
   application.setDesktopFileName(QStringLiteral("kavero"));  // ties the window to kavero.desktop
   kavero::app::ApplyCalmStyle(application);
-  kavero::app::MainWindow window;
+  kavero::app::MainWindow window(kavero::CurlClients());
   window.show();
   return application.exec();
 }

@@ -30,7 +30,6 @@
 #include "line/name_translation.h"
 #include "results/date_filter.h"
 #include "results/save_results.h"
-#include "web/clients.h"
 #include "web/fetch_problem.h"
 #include "web/keeping_turn.h"
 
@@ -45,10 +44,11 @@ constexpr std::string_view kHelpPath =
 
 }  // namespace
 
-MainWindow::MainWindow(WindowConfig config, QWidget* parent)
+MainWindow::MainWindow(const ClientFactories& clients, WindowConfig config, QWidget* parent)
     : QWidget(parent),
       config_(std::move(config)),
-      client_(MakeHttpClient(config_.http_limits)),
+      url_responds_(clients.url_responds),
+      client_(clients.make_http_client(config_.http_limits)),
       ID(*client_),
       flag_pictures_(LoadFlagPictures()) {
   show_information = [this](const QString& text) {
@@ -283,9 +283,9 @@ void MainWindow::SaveResultsOf(const MatchTable& table) {
                       .client = client,
                       .publishing_server = config_.publishing_server,
                       .probe = [this, probe_limits](const std::string& address) {
-                        return KeepingTurn(
-                            [address, probe_limits] { return UrlResponds(address, probe_limits); },
-                            [this] { ProcessMessages(); });
+                        return KeepingTurn([probe = url_responds_, address,
+                                            probe_limits] { return probe(address, probe_limits); },
+                                           [this] { ProcessMessages(); });
                       }});
 }
 

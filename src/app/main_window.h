@@ -14,6 +14,7 @@
 #include "base/run_hooks.h"
 #include "stats/match_stats.h"
 #include "stats/stats_pass.h"
+#include "web/client_factories.h"
 #include "web/session_client.h"
 
 class QAction;
@@ -40,7 +41,9 @@ class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit MainWindow(WindowConfig config = DefaultWindowConfig(), QWidget* parent = nullptr);
+  // The clients are made by `clients` (web/curl/clients.h in the program).
+  explicit MainWindow(const ClientFactories& clients, WindowConfig config = DefaultWindowConfig(),
+                      QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // Replaceable so that tests can record instead of blocking or launching.
@@ -164,6 +167,7 @@ class MainWindow : public QWidget {
   void NoteRunProblems();
 
   WindowConfig config_;
+  UrlProbe url_responds_;
   std::unique_ptr<SessionClient> client_;
   SessionClient& ID;  // the client, under its usual name
   std::string current_language_;

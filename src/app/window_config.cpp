@@ -5,7 +5,7 @@
 
 #include "app/regional.h"
 #include "app/report_log.h"
-#include "app/saves_location.h"
+#include "base/data_folder.h"
 #include "web/addresses.h"
 
 namespace kavero::app {
@@ -15,8 +15,8 @@ WindowConfig DefaultWindowConfig() {
   config.bookmaker_site = std::string(BookmakerSite);
   config.publishing_server = std::string(PublishingServer);
   config.home_page = std::string(PublisherHomePage);
-  config.saves_path =
-      SavesPath(QCoreApplication::applicationDirPath(), UserDataFolder()).toStdString();
+  const auto program_folder = QCoreApplication::applicationDirPath().toStdString();
+  config.saves_path = (FolderForFiles(program_folder, UserDataFolder()) / "saves.txt").string();
   config.regional = RegionalSettingsOf(QLocale::system());
   config.report_log_path = DefaultReportLogPath();
   return config;

@@ -23,7 +23,7 @@ struct WindowConfig {
 };
 
 // The compile-time addresses, "saves.txt" beside the executable (or in the
-// user's data folder when that folder takes no files, see saves_location.h),
+// user's data folder when that folder takes no files, see base/data_folder.h),
 // the report log in the user's application data and the system's regional
 // settings. Needs the application object.
 WindowConfig DefaultWindowConfig();

@@ -6,7 +6,6 @@
 #include "base/match_table.h"
 #include "web/addresses.h"
 #include "web/http_client.h"
-#include "web/url_probe.h"
 
 namespace kavero {
 
@@ -17,9 +16,8 @@ struct SaveContext {
   std::string file_path;  // the full path of the file to replace
   HttpClient& client;
   std::string publishing_server{PublishingServer};  // base address ending in "/"
-  std::function<bool(const std::string&)> probe = [](const std::string& address) {
-    return UrlResponds(address);
-  };
+  // Whether an address answers 200 or 302 (UrlResponds, in the program).
+  std::function<bool(const std::string& address)> probe;
 };
 
 // In Russian, unless today's published file already answers, posts the saved

@@ -1,6 +1,8 @@
 #pragma once
-// Asks whether an address answers, without reading its body.
+// Asking whether an address answers, without reading its body. The real probe
+// runs on libcurl (web/curl/url_probe.h) and is handed in from main().
 #include <chrono>
+#include <functional>
 #include <string>
 
 namespace kavero {
@@ -10,9 +12,7 @@ struct ProbeLimits {
   std::chrono::milliseconds total_timeout{30'000};
 };
 
-// True exactly when the answer's status is 200 or 302; every problem gives false.
-// An address without "http://" anywhere in it gets that prefix. The system's
-// proxy settings apply; the answer is always asked of the server itself.
-bool UrlResponds(const std::string& address, const ProbeLimits& limits = {});
+// True exactly when the address answers 200 or 302.
+using UrlProbe = std::function<bool(const std::string& address, const ProbeLimits& limits)>;
 
 }  // namespace kavero

@@ -17,6 +17,7 @@
 #include "app/main_window.h"
 #include "base/encoding.h"
 #include "support/loopback_server.h"
+#include "web/curl/clients.h"
 
 namespace kavero::app::testing {
 
@@ -68,7 +69,7 @@ class WindowTest : public ::testing::Test {
   }
   // The window as start-up leaves it, its team page list possibly still loading.
   MainWindow& OpenAtOnce(const WindowConfig& config) {
-    window_ = std::make_unique<MainWindow>(config);
+    window_ = std::make_unique<MainWindow>(CurlClients(), config);
     window_->show_information = [this](const QString& text) { information_ << text; };
     window_->show_error = [this](const QString& text) { errors_ << text; };
     window_->open_url = [this](const QUrl& url) {

@@ -14,7 +14,7 @@
 #include "base/cp1251_literal.h"
 #include "demo_site_fixture.h"
 #include "web/curl/curl_http_client.h"
-#include "web/url_probe.h"
+#include "web/curl/url_probe.h"
 
 namespace kavero::demo {
 namespace {

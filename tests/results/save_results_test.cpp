@@ -12,6 +12,7 @@
 #include "results/saved_text.h"
 #include "support/loopback_server.h"
 #include "web/curl/curl_http_client.h"
+#include "web/curl/url_probe.h"
 
 namespace kavero {
 namespace {
@@ -74,7 +75,8 @@ class SaveResultsTest : public ::testing::Test {
                        .decimal_separator = ',',
                        .file_path = file.string(),
                        .client = client_,
-                       .publishing_server = publisher_.base()};
+                       .publishing_server = publisher_.base(),
+                       .probe = [](const std::string& address) { return UrlResponds(address); }};
   }
   SaveContext Context(std::string language) {
     return Context(std::move(language), folder_ / "saves.txt");

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
+
 namespace kavero {
 namespace {
 
@@ -28,22 +31,30 @@ TEST(StepIndicators, WorkedExample) {
   EXPECT_EQ(ComputeStep2(kFirst, kSecond, "Q", "R"), 1.96875);
 }
 
-TEST(StepIndicators, FewerThanFourRowsOnEitherSideGiveZero) {
-  const HistoryTable three(kFirst.begin(), kFirst.begin() + 3);
-  for (const auto& [first, second] : {std::pair{three, kSecond}, std::pair{kFirst, three},
-                                      std::pair{HistoryTable{}, HistoryTable{}}}) {
-    EXPECT_EQ(ComputeStep1(first, second), 0);
-    EXPECT_EQ(ComputeStep2(first, second, "A", "B"), 0);
-  }
+// The first `count` rows of `table`, then rows that would change both
+// indicators were they counted.
+HistoryTable Taking(const HistoryTable& table, std::size_t count) {
+  HistoryTable rows(table.begin(),
+                    table.begin() + static_cast<std::ptrdiff_t>(std::min(count, table.size())));
+  while (rows.size() < count) rows.push_back({"01.01.2011", "X - A", "9:9 (5:5)"});
+  return rows;
 }
 
-TEST(StepIndicators, RowsAfterTheFourthAreIgnored) {
-  auto first = kFirst;
-  auto second = kSecond;
-  first.push_back({"01.01.2011", "X - A", "9:9 (5:5)"});
-  second.push_back({"01.01.2011", "B - X", "0:0 (0:0)"});
-  EXPECT_EQ(ComputeStep1(first, second), 2.5);
-  EXPECT_EQ(ComputeStep2(first, second, "A", "B"), 1.78125);
+TEST(StepIndicators, TakeTheFirstFourRowsOfEachSideOrGiveZero) {
+  const struct {
+    std::size_t first, second;
+    double step1, step2;
+  } cases[] = {
+      {4, 4, 2.5, 1.78125}, {5, 5, 2.5, 1.78125}, {4, 9, 2.5, 1.78125}, {9, 4, 2.5, 1.78125},
+      {3, 4, 0, 0},         {4, 3, 0, 0},         {3, 9, 0, 0},         {0, 0, 0, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.first << " and " << c.second << " rows");
+    const HistoryTable first = Taking(kFirst, c.first);
+    const HistoryTable second = Taking(kSecond, c.second);
+    EXPECT_EQ(ComputeStep1(first, second), c.step1);
+    EXPECT_EQ(ComputeStep2(first, second, "A", "B"), c.step2);
+  }
 }
 
 TEST(StepIndicators, NamePositionDecidesHomeOrAway) {

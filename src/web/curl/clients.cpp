@@ -1,11 +1,15 @@
-#include "web/clients.h"
+#include "web/curl/clients.h"
 
 #include "web/curl/curl_http_client.h"
+#include "web/curl/url_probe.h"
 
 namespace kavero {
 
-std::unique_ptr<SessionClient> MakeHttpClient(const HttpLimits& limits) {
-  return std::make_unique<CurlHttpClient>(limits);
+ClientFactories CurlClients() {
+  return {.make_http_client = [](const HttpLimits& limits) -> std::unique_ptr<SessionClient> {
+            return std::make_unique<CurlHttpClient>(limits);
+          },
+          .url_responds = UrlResponds};
 }
 
 }  // namespace kavero

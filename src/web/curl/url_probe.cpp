@@ -1,4 +1,4 @@
-#include "web/url_probe.h"
+#include "web/curl/url_probe.h"
 
 #include <curl/curl.h>
 
