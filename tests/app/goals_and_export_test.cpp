@@ -216,8 +216,8 @@ TEST_F(GoalsAndExportTest, ExportWritesTheTableAsItStandsWhereTheUserChose) {
       "Expected goals;Over % (model);Under % (model);Over % (market);Under % (market);"
       "Margin %;Edge over %;Edge under %\r\n";
   EXPECT_EQ(ReadFile(file),
-            header + "Англия;28.12.2026;19:00;C;D;2,5;1,80;2,10;0;0;0;;;;;;;;\r\n" +
-                "Англия;28.12.2026;19:00;A;B;2,5;1,80;2,10;0;0;1;2,00;32,3;67,7;46,2;53,8;3,17;"
+            header + "Англия;2026-12-28;19:00;C;D;2,5;1,80;2,10;0;0;0;;;;;;;;\r\n" +
+                "Англия;2026-12-28;19:00;A;B;2,5;1,80;2,10;0;0;1;2,00;32,3;67,7;46,2;53,8;3,17;"
                 "-32,1;21,8\r\n");
 
   // A file that cannot be written: the error names it, the earlier file stays.
@@ -238,7 +238,7 @@ TEST_F(GoalsAndExportTest, APointSeparatorExportsCommasAndTheFilteredTable) {
   chosen_ = QString::fromStdString(file.string());
   Control<QAction>("ExportCsv2")->trigger();
   const std::string csv = ReadFile(file);
-  EXPECT_NE(csv.find("\r\nАнглия,28.12.2026,19:00,A,B,2.5,1.80,2.10,0,0,1,2.00,32.3,67.7,46.2,"
+  EXPECT_NE(csv.find("\r\nАнглия,2026-12-28,19:00,A,B,2.5,1.80,2.10,0,0,1,2.00,32.3,67.7,46.2,"
                      "53.8,3.17,-32.1,21.8\r\n"),
             std::string::npos)
       << csv;
