@@ -93,7 +93,9 @@ void MainWindow::FitToScreen() {
   move(place.client.topLeft() - QPoint(frame.left(), frame.top()));
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  SpeakQtDialogsIn(false);  // the language was this window's choice
+}
 
 void MainWindow::ConnectHandlers() {
   const auto bind = [this](auto* sender, auto signal, void (MainWindow::*handler)()) {
