@@ -80,8 +80,10 @@ void MainWindow::TranslationPass() {
 void MainWindow::StatisticsPass() {
   MatchTable& table = next_grid1_rows_;
   StatsPass pass(table, StatsSourcesOfWindow(), config_.read_ahead, [this] { ProcessMessages(); });
+  const StoppablePass stoppable(*this);
   for (std::size_t i = 0; i < table.size(); ++i) {
     gauge_.SetValue(static_cast<int>(i));
+    if (StopRemaining(table, i, true)) break;
     const Steps steps = ReadMatch(pass, table, i);
     NoteRunProblems();
     if (TakeSteps(table[i], match_stats_, true)) {
@@ -128,7 +130,9 @@ MainWindow::Steps MainWindow::ReadMatch(StatsPass& pass, MatchTable& table, std:
   const std::string home = table[row].home;
   const std::string away = table[row].away;
   pass.Load(row, match_stats_);
+  NameMatch(match_stats_.problems, table[row].home, table[row].away);
   detail_area_->ShowMatchStats(match_stats_);
+  detail_area_->ShowMatchName(table[row]);
   ShowGoalsModel(table[row]);
   return {ComputeStep1(match_stats_.home_recent, match_stats_.away_recent),
           ComputeStep2(match_stats_.home_recent, match_stats_.away_recent, home, away)};

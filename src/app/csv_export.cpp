@@ -37,7 +37,8 @@ void MainWindow::ExportCsv(const MatchTable& table) {
   // A file that cannot be written throws: the error box names it, and an
   // earlier file of that name stays as it was.
   ReplaceFile(QFile::encodeName(path).toStdString(),
-              MatchTableCsv(rows, current_language_, config_.regional.decimal_separator));
+              MatchTableCsv(rows, current_language_, config_.regional.decimal_separator,
+                            config_.regional.short_date_format));
 }
 
 }  // namespace kavero::app

@@ -93,6 +93,12 @@ DetailArea::DetailArea(QWidget* panel, char decimal_separator)
   goals_line->setGeometry(600, 147, 305, 13);
   goals_line->setFont(ArialOfHeight(13));
   goals_line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+  // Which match the area shows, in the strip between the indicators and SG1.
+  match_name = Make<ElidedLabel>(this, "match_name");
+  match_name->setGeometry(600, 29, 305, 11);
+  match_name->setFont(ArialOfHeight(11));
+  match_name->setAlignment(Qt::AlignCenter);
 }
 
 void DetailArea::BuildGrids() {
@@ -202,8 +208,17 @@ void DetailArea::ShowStoredSteps(const MatchRow& row) {
   sh2->setText(Shown(FormatGeneral(row.step2, decimal_separator_)));
 }
 
+void DetailArea::ShowMatchName(const MatchRow& row) {
+  const QString name = Shown(row.home) + QStringLiteral(" – ") + Shown(row.away) +
+                       QStringLiteral(", ") + Shown(row.date);
+  match_name->SetFullText(name);
+  match_name->setToolTip(name);
+}
+
 void DetailArea::Clear() {
   ShowMatchStats(MatchStats{});
+  match_name->SetFullText(QString());
+  match_name->setToolTip(QString());
   sh1->setText(QStringLiteral("0"));
   sh2->setText(QStringLiteral("0"));
 }

@@ -37,7 +37,10 @@ class DetailArea : public QWidget {
   void ShowStepsNotRead();
   // sh1 and sh2: a row's stored indicators in general notation.
   void ShowStoredSteps(const MatchRow& row);
-  // No match shown: empty tables, indicators at "0".
+  // Names the match shown: its teams as the table writes them and its date,
+  // cut where they do not fit, whole in the hint.
+  void ShowMatchName(const MatchRow& row);
+  // No match shown: empty tables, indicators at "0", no name.
   void Clear();
   // The goals line: the model of the shown match, empty without one.
   void ShowGoalsModel(const std::optional<GoalsModel>& model, HintLanguage language);
@@ -59,6 +62,7 @@ class DetailArea : public QWidget {
   QTableWidget* TUR = nullptr;
   QTableWidget* TOT_COM = nullptr;
   ElidedLabel* goals_line = nullptr;
+  ElidedLabel* match_name = nullptr;
 };
 
 }  // namespace kavero::app

@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -12,19 +11,24 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QTableView>
 #include <QUrl>
 #include <algorithm>
 
 #include "app/background_get.h"
+#include "app/browser_opener.h"
 #include "app/captions.h"
 #include "app/flag_pictures.h"
 #include "app/header_sort.h"
 #include "app/match_table_model.h"
+#include "app/qt_translations.h"
 #include "app/regional.h"
+#include "app/row_keys.h"
 #include "app/start_pictures.h"
 #include "app/widget_text.h"
+#include "app/window_fit.h"
 #include "base/cp1251_literal.h"
 #include "base/text_cuts.h"
 #include "line/name_translation.h"
@@ -55,19 +59,43 @@ MainWindow::MainWindow(const ClientFactories& clients, WindowConfig config, QWid
     QMessageBox::information(this, windowTitle(), text);
   };
   show_error = [this](const QString& text) { QMessageBox::critical(this, windowTitle(), text); };
-  open_url = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+  open_url = [](const QUrl& url) { return OpenedInBrowser(url); };
   choose_csv_path = [this](const QString& suggested) {
     return QFileDialog::getSaveFileName(this, QString(), suggested, QStringLiteral("CSV (*.csv)"));
   };
   BuildLayout();
   BuildStatusLine();
+  BuildStopControls();
   ConnectHandlers();
   FormCreate();
-  setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                  screen() ? screen()->availableGeometry() : QRect()));
+  FitToScreen();
 }
 
-MainWindow::~MainWindow() = default;
+void MainWindow::FitToScreen() {
+  auto* scroller = new QScrollArea(this);
+  scroller->setObjectName(QStringLiteral("canvasScroller"));
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setWidget(canvas_);
+  const QRect available =
+      screen() ? screen()->availableGeometry() : QRect(QPoint(), canvas_->size());
+  // The frame is the window manager's and unknown before the window shows:
+  // room for the tallest common title bars and thin borders, since a window a
+  // little shorter costs less than one whose bottom is off the screen.
+  constexpr int kBorder = 4;
+  constexpr int kTitleBar = 36;
+  const int title = std::max(kTitleBar, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+  const QMargins frame(kBorder, title + kBorder, kBorder, kBorder);
+  const WindowPlace place = FitWindow(canvas_->size(), available, frame,
+                                      style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+  setFixedSize(place.client.size());
+  scroller->setGeometry(rect());
+  // A window's position is its frame's.
+  move(place.client.topLeft() - QPoint(frame.left(), frame.top()));
+}
+
+MainWindow::~MainWindow() {
+  SpeakQtDialogsIn(false);  // the language was this window's choice
+}
 
 void MainWindow::ConnectHandlers() {
   const auto bind = [this](auto* sender, auto signal, void (MainWindow::*handler)()) {
@@ -86,9 +114,11 @@ void MainWindow::ConnectHandlers() {
   bind(ExportCsv1, &QAction::triggered, &MainWindow::ExportCsv1Click);
   bind(ExportCsv2, &QAction::triggered, &MainWindow::ExportCsv2Click);
   const auto bind_cells = [this](QTableView* grid, void (MainWindow::*handler)(int, int)) {
-    connect(grid, &QTableView::clicked, this, [this, handler](const QModelIndex& cell) {
+    const auto click = [this, handler](const QModelIndex& cell) {
       Guarded([&] { (this->*handler)(cell.column(), cell.row()); });
-    });
+    };
+    connect(grid, &QTableView::clicked, this, click);
+    ActivateRowsByKeys(grid, click);
   };
   bind_cells(NextGrid1, &MainWindow::NextGrid1CellClick);
   bind_cells(NextGrid2, &MainWindow::NextGrid2CellClick);
@@ -145,17 +175,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void MainWindow::paintEvent(QPaintEvent*) {
-  // The results panel leaves a thin strip of the window uncovered; the title
-  // band belongs to the start screen only.
-  if (!pan2->isHidden()) return;
-  QPainter painter(this);
-  PaintBackdrop(painter, rect());
-}
-
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == pan2 && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
-    update();
+    canvas_->update();
+  }
+  // The results panel leaves a thin strip of the layout uncovered; the title
+  // band belongs to the start screen only.
+  if (watched == canvas_ && event->type() == QEvent::Paint && pan2->isHidden()) {
+    QPainter painter(canvas_);
+    PaintBackdrop(painter, canvas_->rect());
   }
   return QWidget::eventFilter(watched, event);
 }
@@ -165,6 +193,8 @@ void MainWindow::RefreshTables() {
   next_grid2_model_->Refresh();
   pr->setMaximum(gauge_.maximum);
   pr->setValue(gauge_.value);
+  // "n / total" once a pass counts, never over the busy gauge or before Start.
+  pr->setTextVisible(spSkinXFormButton1->isHidden() && gauge_.maximum > 0);
 }
 
 void MainWindow::ProcessMessages() {
@@ -190,10 +220,12 @@ void MainWindow::ApplyEnglish() {
   fetch(config_.publishing_server + "brr/basa.txt", team_dictionary_);
   fetch(config_.publishing_server + "brr/chemp.txt", championship_dictionary_);
   ApplyCaptions(EnglishCaptions());
+  SpeakQtDialogsIn(false);
 }
 
 void MainWindow::ApplyRussian() {
   ApplyCaptions(RussianCaptions());
+  SpeakQtDialogsIn(true);  // without the translations Qt's dialogs stay English
 }
 
 void MainWindow::EClick() {

@@ -49,7 +49,7 @@ class MainWindow : public QWidget {
   // Replaceable so that tests can record instead of blocking or launching.
   std::function<void(const QString&)> show_information;
   std::function<void(const QString&)> show_error;
-  // False when no program took the address (no browser, no desktop).
+  // False unless a browser can be confirmed to have taken the address.
   std::function<bool(const QUrl&)> open_url;
   // Asks where to export a table, offering `suggested`; empty when cancelled.
   std::function<QString(const QString& suggested)> choose_csv_path;
@@ -111,7 +111,6 @@ class MainWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -226,6 +225,30 @@ class MainWindow : public QWidget {
   bool statistics_read_ = false;       // NextGrid1's rows were read by a pass
   QAction* ExportCsv1 = nullptr;
   QAction* ExportCsv2 = nullptr;
+
+  // Stopping a statistics pass: a Stop button where Start was, and Escape.
+  void BuildStopControls();
+  // While it lives, the pass can be stopped.
+  class StoppablePass {
+   public:
+    explicit StoppablePass(MainWindow& window);
+    ~StoppablePass();
+    StoppablePass(const StoppablePass&) = delete;
+    StoppablePass& operator=(const StoppablePass&) = delete;
+
+   private:
+    MainWindow& window_;
+  };
+  // True once the user asked to stop: the rows from `first` on are then left
+  // not read (fresh rows) or as they stand.
+  bool StopRemaining(MatchTable& table, std::size_t first, bool fresh);
+  QPushButton* stop_button_ = nullptr;
+  bool stop_requested_ = false;
+
+  // Every control lies on the canvas, at the layout's size; the window shows
+  // it whole, or scrolls it where the screen is smaller.
+  void FitToScreen();
+  QWidget* canvas_ = nullptr;
 };
 
 }  // namespace kavero::app

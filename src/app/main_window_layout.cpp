@@ -16,6 +16,7 @@
 #include "app/captions.h"
 #include "app/detail_area.h"
 #include "app/flag_delegate.h"
+#include "app/header_arrow_style.h"
 #include "app/header_sort.h"
 #include "app/layout_parts.h"
 #include "app/main_window.h"
@@ -35,8 +36,11 @@ void MainWindow::BuildLayout() {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  setFixedSize(916, 627);
   setFont(ArialOfHeight(13));
+  // The layout at its own size; FitToScreen scrolls it on a small screen.
+  canvas_ = Make<QWidget>(this, "canvas");
+  canvas_->setFixedSize(916, 627);
+  canvas_->installEventFilter(this);
 
   BuildResultsPanel();
   BuildStartControls();
@@ -45,25 +49,25 @@ void MainWindow::BuildLayout() {
 }
 
 void MainWindow::BuildStartControls() {
-  spSkinStdLabel3 = Make<QLabel>(this, "spSkinStdLabel3");
+  spSkinStdLabel3 = Make<QLabel>(canvas_, "spSkinStdLabel3");
   spSkinStdLabel3->setText(QStringLiteral("Language / Язык:"));
   spSkinStdLabel3->setGeometry(168, 104, 90, 13);
 
-  E = Make<QPushButton>(this, "E");
+  E = Make<QPushButton>(canvas_, "E");
   E->setGeometry(136, 120, 81, 33);
   E->setText(QStringLiteral("English"));
   E->setEnabled(false);
-  R = Make<QPushButton>(this, "R");
+  R = Make<QPushButton>(canvas_, "R");
   R->setGeometry(224, 120, 81, 33);
   R->setText(QStringLiteral("Русский"));
   E->setIcon(flag_pictures_.at(FlagIndex("Великобритан"_w1251, FlagStems())));
   R->setIcon(flag_pictures_.at(FlagIndex("Росси"_w1251, FlagStems())));
 
-  spSkinXFormButton2 = Make<QPushButton>(this, "spSkinXFormButton2");
+  spSkinXFormButton2 = Make<QPushButton>(canvas_, "spSkinXFormButton2");
   spSkinXFormButton2->setGeometry(696, 120, 79, 33);
   spSkinXFormButton2->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
 
-  pan1 = Make<QFrame>(this, "pan1");
+  pan1 = Make<QFrame>(canvas_, "pan1");
   pan1->setGeometry(136, 156, 640, 265);
   pan1->setFrameShape(QFrame::StyledPanel);
   pan1->setAutoFillBackground(true);
@@ -108,7 +112,7 @@ void MainWindow::BuildStartControls() {
 }
 
 void MainWindow::BuildResultsPanel() {
-  pan2 = Make<QWidget>(this, "pan2");
+  pan2 = Make<QWidget>(canvas_, "pan2");
   pan2->setGeometry(0, 0, 913, 628);
   pan2->setFont(PanelFont());
   pan2->setAutoFillBackground(true);
@@ -150,6 +154,7 @@ void MainWindow::BuildMatchGrids() {
     SetWidths(grid, {27, 66, 47, 113, 116, 33, 39, 37, 165, 41, 43});
     grid->setColumnHidden(MatchTableModel::kUrlColumn, true);
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    PutSortArrowAboveText(grid->horizontalHeader());
     SortOnHeaderClick(grid->horizontalHeader(),
                       [model](int column, Qt::SortOrder order) { model->sort(column, order); });
     return grid;

@@ -35,6 +35,7 @@ void MainWindow::CellClick(MatchTable& table, int row) {
   const std::string away = table[row].away;
   // A click always reads the three pages afresh through the window's client.
   LoadMatchStats(table[row], ID, config_.bookmaker_site, team_page_list_, match_stats_);
+  NameMatch(match_stats_.problems, table[row].home, table[row].away);
   const double step1 = ComputeStep1(match_stats_.home_recent, match_stats_.away_recent);
   const double step2 = ComputeStep2(match_stats_.home_recent, match_stats_.away_recent, home, away);
   if (TakeSteps(table[row], match_stats_, false)) {
@@ -50,6 +51,7 @@ void MainWindow::CellClick(MatchTable& table, int row) {
     TranslateHistory(match_stats_, [this](std::string_view name) { return TranslateTeam(name); });
   }
   detail_area_->ShowMatchStats(match_stats_);
+  detail_area_->ShowMatchName(table[row]);
   ShowGoalsModel(table[row]);
   RefreshTables();
   if (match_stats_.statistics_failure) {
@@ -72,8 +74,10 @@ void MainWindow::GoTotalAll(MatchTable& table, MessagesAt messages_at) {
   StatsPass pass(table, StatsSourcesOfWindow(), config_.read_ahead, [this] { ProcessMessages(); });
   PageReport problems;
   std::size_t not_read = 0;
+  const StoppablePass stoppable(*this);
   for (std::size_t r = 0; r < table.size(); ++r) {
     gauge_.SetValue(static_cast<int>(r));
+    if (StopRemaining(table, r, false)) break;
     const Steps steps = ReadMatch(pass, table, r);
     problems.insert(problems.end(), match_stats_.problems.begin(), match_stats_.problems.end());
     // A row whose page fails keeps its values and colours.

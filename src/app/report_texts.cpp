@@ -57,6 +57,9 @@ QString ReasonText(const PageProblem& problem, bool russian) {
     case PageFault::kTeamRowNotFound:
       return Pick(russian, QStringLiteral("team row not found on the team page"),
                   QStringLiteral("строка команды не найдена на странице команды"));
+    case PageFault::kStopped:
+      return Pick(russian, QStringLiteral("not read: stopped"),
+                  QStringLiteral("не прочитано: остановлено"));
   }
   return {};
 }
@@ -78,6 +81,9 @@ QString RunSummaryText(std::size_t matches, bool statistics_read, std::size_t no
                  QStringLiteral(" · прочитано:\u00A0%1 · не\u00A0прочитано:\u00A0%2"))
                 .arg(matches - not_read)
                 .arg(not_read);
+  } else {
+    text += Pick(russian, QStringLiteral(" · indicators\u00A0not\u00A0computed (box\u00A0ticked)"),
+                 QStringLiteral(" · индикаторы\u00A0не\u00A0вычислены (флажок\u00A0отмечен)"));
   }
   if (other_pages > 0) {
     text += Pick(russian, QStringLiteral(" · pages\u00A0with\u00A0problems:\u00A0%1"),
@@ -91,6 +97,11 @@ QString LineNotReadText(const PageProblem& problem, bool russian) {
   return Pick(russian, QStringLiteral("The betting line could not be read: %1"),
               QStringLiteral("Линию не удалось прочитать: %1"))
       .arg(ProblemLine(problem, russian));
+}
+
+QString StartDemoSiteText(bool russian) {
+  return Pick(russian, QStringLiteral(" · Is the demo site running? Start kavero-demo-site"),
+              QStringLiteral(" · Запущен ли демонстрационный сайт? Запустите kavero-demo-site"));
 }
 
 QString MatchNotReadText(std::string_view home, std::string_view away, const PageProblem& problem,
@@ -123,13 +134,24 @@ QString StartAgainCaption(bool russian) {
   return Pick(russian, QStringLiteral("Start again"), QStringLiteral("Начать заново"));
 }
 
+QString StopCaption(bool russian) {
+  return Pick(russian, QStringLiteral("Stop"), QStringLiteral("Стоп"));
+}
+
 QString ReportTitle(bool russian) {
   return Pick(russian, QStringLiteral("Run report"), QStringLiteral("Отчёт о чтении"));
 }
 
 QString ReportHeader(int column, bool russian) {
   if (column == 0) return Pick(russian, QStringLiteral("Address"), QStringLiteral("Адрес"));
-  return Pick(russian, QStringLiteral("Reason"), QStringLiteral("Причина"));
+  if (column == 1) return Pick(russian, QStringLiteral("Reason"), QStringLiteral("Причина"));
+  return Pick(russian, QStringLiteral("Match"), QStringLiteral("Матч"));
+}
+
+QString ReportLogText(const QString& log_path, bool russian) {
+  return Pick(russian, QStringLiteral("Also written to %1"),
+              QStringLiteral("Отчёт записан также в файл %1"))
+      .arg(log_path);
 }
 
 QString ReportEmptyText(bool russian) {

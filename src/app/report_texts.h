@@ -14,12 +14,14 @@ QString ReasonText(const PageProblem& problem, bool russian);
 QString ProblemLine(const PageProblem& problem, bool russian);
 
 // After a run: "300 matches · 298 read · 2 not read"; without a statistics
-// pass the counts of read rows are left out. `other_pages`: pages with
+// pass it says the indicators were not computed. `other_pages`: pages with
 // problems besides the statistics pages of the rows not read.
 QString RunSummaryText(std::size_t matches, bool statistics_read, std::size_t not_read,
                        std::size_t other_pages, bool russian);
 // The line gave no match and a page of it is to blame.
 QString LineNotReadText(const PageProblem& problem, bool russian);
+// Added when the line was refused at the demo site's address.
+QString StartDemoSiteText(bool russian);
 // A row click whose statistics page could not be read.
 QString MatchNotReadText(std::string_view home, std::string_view away, const PageProblem& problem,
                          bool russian);
@@ -30,8 +32,11 @@ QString MatchProblemsText(std::string_view home, std::string_view away, std::siz
 QString GoTotalAllText(std::size_t rows, std::size_t not_read, std::size_t pages, bool russian);
 
 QString StartAgainCaption(bool russian);
+QString StopCaption(bool russian);
 QString ReportTitle(bool russian);
+// Address, reason, match.
 QString ReportHeader(int column, bool russian);
+QString ReportLogText(const QString& log_path, bool russian);
 QString ReportEmptyText(bool russian);
 QString ReportClickHint(bool russian);
 

@@ -1,6 +1,7 @@
 #include "app/run_report_view.h"
 
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -11,7 +12,8 @@
 
 namespace kavero::app {
 
-QWidget* ShowRunReport(QWidget* owner, const PageReport& report, bool russian) {
+QWidget* ShowRunReport(QWidget* owner, const PageReport& report, bool russian,
+                       const QString& log_path) {
   const QString name = QStringLiteral("RunReport");
   if (auto* open = owner->findChild<QDialog*>(name)) {
     open->close();
@@ -26,20 +28,31 @@ QWidget* ShowRunReport(QWidget* owner, const PageReport& report, bool russian) {
   if (report.empty()) {
     layout->addWidget(new QLabel(ReportEmptyText(russian), dialog));
   } else {
-    auto* table = new QTableWidget(static_cast<int>(report.size()), 2, dialog);
+    auto* table = new QTableWidget(static_cast<int>(report.size()), 3, dialog);
     table->setObjectName(QStringLiteral("RunReportTable"));
-    table->setHorizontalHeaderLabels({ReportHeader(0, russian), ReportHeader(1, russian)});
+    table->setHorizontalHeaderLabels(
+        {ReportHeader(0, russian), ReportHeader(1, russian), ReportHeader(2, russian)});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
     for (int i = 0; i < static_cast<int>(report.size()); ++i) {
       table->setItem(i, 0, new QTableWidgetItem(Shown(report[i].address)));
       table->setItem(i, 1, new QTableWidgetItem(ReasonText(report[i], russian)));
+      table->setItem(i, 2, new QTableWidgetItem(Shown(report[i].match)));
     }
     table->resizeColumnsToContents();
     table->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(table);
   }
+  if (!log_path.isEmpty()) {
+    auto* log = new QLabel(ReportLogText(log_path, russian), dialog);
+    log->setObjectName(QStringLiteral("RunReportLog"));
+    log->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(log);
+  }
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
+  layout->addWidget(buttons);
   dialog->show();
   return dialog;
 }

@@ -1,13 +1,16 @@
 #pragma once
 // The run report: every page that failed or was not understood, with its
-// address and the reason, in a window of its own beside the main one.
+// address, the reason and its match, in a window of its own beside the main
+// one, with the path of the log that keeps it.
 #include <QWidget>
 
 #include "base/page_report.h"
 
 namespace kavero::app {
 
-// Opens the report (replacing one already open) and returns it.
-QWidget* ShowRunReport(QWidget* owner, const PageReport& report, bool russian);
+// Opens the report (replacing one already open) and returns it; `log_path`
+// "" when no log is written.
+QWidget* ShowRunReport(QWidget* owner, const PageReport& report, bool russian,
+                       const QString& log_path);
 
 }  // namespace kavero::app

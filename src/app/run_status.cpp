@@ -8,6 +8,7 @@
 #include <QTableView>
 
 #include "app/detail_area.h"
+#include "app/header_sort.h"
 #include "app/main_window.h"
 #include "app/match_table_model.h"
 #include "app/report_log.h"
@@ -54,7 +55,10 @@ void MainWindow::BuildStatusLine() {
 
 void MainWindow::ShowRunStatus() {
   const bool line_failed = next_grid1_rows_.empty() && run_line_problems_ > 0;
-  const QString text = line_failed ? LineNotReadText(run_report_.front(), Russian())
+  const bool demo_down = line_failed && config_.bookmaker_site == config_.demo_site &&
+                         run_report_.front().fault == PageFault::kRefused;
+  const QString text = line_failed ? LineNotReadText(run_report_.front(), Russian()) +
+                                         (demo_down ? StartDemoSiteText(Russian()) : QString())
                                    : RunSummaryText(next_grid1_rows_.size(), statistics_read_,
                                                     CountNotRead(next_grid1_rows_),
                                                     run_report_.size() - run_not_read_, Russian());
@@ -74,13 +78,14 @@ void MainWindow::ShowStatus(const QString& text, PageReport report) {
 }
 
 void MainWindow::OpenRunReport() {
-  ShowRunReport(this, shown_report_, Russian());
+  ShowRunReport(this, shown_report_, Russian(), QString::fromStdString(config_.report_log_path));
 }
 
 void MainWindow::LogReport(const PageReport& report, bool new_run) {
   QStringList lines;
   for (const PageProblem& problem : report) {
-    lines << Shown(problem.address) + QLatin1Char('\t') + ReasonText(problem, Russian());
+    lines << Shown(problem.address) + QLatin1Char('\t') + ReasonText(problem, Russian()) +
+                 QLatin1Char('\t') + Shown(problem.match);
   }
   WriteReportLog(config_.report_log_path, lines, new_run);
 }
@@ -92,6 +97,9 @@ void MainWindow::StartAgainClick() {
   detail_area_->Clear();
   NextGrid1->show();
   NextGrid2->hide();
+  // The rows come again in the line's order.
+  ForgetHeaderSort(NextGrid1->horizontalHeader());
+  ForgetHeaderSort(NextGrid2->horizontalHeader());
   status_line_->hide();
   pan2->setEnabled(false);
   pan1->show();

@@ -31,6 +31,28 @@ std::string Padded(int value, int width) {
   return buffer;
 }
 
+bool IsRealDate(int year, int month, int day) {
+  return year >= 1 && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month);
+}
+
+// Takes `least` to `most` digits from the front of `text`.
+std::optional<int> TakeNumber(std::string_view& text, std::size_t least, std::size_t most) {
+  std::size_t length = 0;
+  while (length < most && length < text.size() && text[length] >= '0' && text[length] <= '9') {
+    ++length;
+  }
+  if (length < least) return std::nullopt;
+  const auto value = Number(text.substr(0, length));
+  text.remove_prefix(length);
+  return value;
+}
+
+bool TakeLiteral(std::string_view& text, std::string_view literal) {
+  if (text.substr(0, literal.size()) != literal) return false;
+  text.remove_prefix(literal.size());
+  return true;
+}
+
 }  // namespace
 
 std::optional<Date> ParseDayMonthYear(std::string_view text) {
@@ -49,9 +71,7 @@ std::optional<Date> ParseDayMonthYear(std::string_view text) {
   if (!day || !month || !year || (parts[2].size() != 2 && parts[2].size() != 4))
     return std::nullopt;
   if (parts[2].size() == 2) *year += 2000;
-  if (*year < 1 || *month < 1 || *month > 12 || *day < 1 || *day > DaysInMonth(*year, *month)) {
-    return std::nullopt;
-  }
+  if (!IsRealDate(*year, *month, *day)) return std::nullopt;
   return Date{*year, *month, *day};
 }
 
@@ -84,6 +104,43 @@ std::string FormatDate(const Date& date, std::string_view pattern) {
     i += run;
   }
   return out;
+}
+
+std::optional<Date> ParseDate(std::string_view text, std::string_view pattern) {
+  Date date;
+  for (std::size_t i = 0; i < pattern.size();) {
+    const char c = pattern[i];
+    if (c == '\'') {
+      const auto close = pattern.find('\'', i + 1);
+      const bool quote = close == i + 1;  // '' is a quote character
+      const std::string_view literal =
+          quote ? pattern.substr(i, 1)
+                : pattern.substr(i + 1, close == std::string_view::npos ? close : close - i - 1);
+      if (!TakeLiteral(text, literal)) return std::nullopt;
+      i = close == std::string_view::npos ? pattern.size() : close + 1;
+      continue;
+    }
+    std::size_t run = 1;
+    while (i + run < pattern.size() && pattern[i + run] == c) ++run;
+    std::optional<int> number;
+    if (c == 'd' || c == 'M') {
+      number = TakeNumber(text, run >= 2 ? 2 : 1, 2);
+      (c == 'd' ? date.day : date.month) = number.value_or(0);
+    } else if (c == 'y') {
+      number = run >= 4 ? TakeNumber(text, 4, 4) : TakeNumber(text, 2, 2);
+      date.year = number.value_or(0) + (run >= 4 ? 0 : 2000);
+    } else {
+      number = TakeLiteral(text, pattern.substr(i, run)) ? std::optional<int>(0) : std::nullopt;
+    }
+    if (!number) return std::nullopt;
+    i += run;
+  }
+  if (!text.empty() || !IsRealDate(date.year, date.month, date.day)) return std::nullopt;
+  return date;
+}
+
+std::string IsoDate(const Date& date) {
+  return FormatDate(date, "yyyy-MM-dd");
 }
 
 }  // namespace kavero

@@ -24,4 +24,11 @@ std::optional<Date> ParseDayMonthYear(std::string_view text);
 // yyyy, quoted literals); any other character is copied as it stands.
 std::string FormatDate(const Date& date, std::string_view pattern);
 
+// Reads a date that FormatDate wrote with `pattern` ("yy" years are 20yy);
+// nothing when the text does not follow it or is not a real date.
+std::optional<Date> ParseDate(std::string_view text, std::string_view pattern);
+
+// "YYYY-MM-DD", as ISO 8601 writes a day.
+std::string IsoDate(const Date& date);
+
 }  // namespace kavero

@@ -13,6 +13,12 @@ PageProblem ContentProblem(std::string_view address, PageFault fault) {
   return problem;
 }
 
+void NameMatch(PageReport& report, std::string_view home, std::string_view away) {
+  for (PageProblem& problem : report) {
+    problem.match = std::string(home) + " - " + std::string(away);
+  }
+}
+
 void Note(PageReport* report, std::optional<PageProblem> problem) {
   if (report != nullptr && problem) report->push_back(std::move(*problem));
 }

@@ -25,6 +25,8 @@ enum class PageFault {
   kNoRecentResults,        // a statistics page without "Последние"
   kTeamPageNotUtf8,        // a team page that is no UTF-8: read as empty
   kTeamRowNotFound,        // a team page without the team's bold row
+  // The user stopped the pass before it came to the page.
+  kStopped,
 };
 
 struct PageProblem {
@@ -32,6 +34,7 @@ struct PageProblem {
   PageFault fault = PageFault::kFailed;
   int status = 0;      // kStatus: the answer's status
   std::string detail;  // kFailed: the client's own words
+  std::string match;   // "Home - Away" of the match whose page it is; "" for the line's pages
   friend bool operator==(const PageProblem&, const PageProblem&) = default;
 };
 
@@ -39,6 +42,9 @@ using PageReport = std::vector<PageProblem>;
 
 // A page that came but was not understood.
 PageProblem ContentProblem(std::string_view address, PageFault fault);
+
+// Names the match whose pages `report` lists.
+void NameMatch(PageReport& report, std::string_view home, std::string_view away);
 
 // Appends `problem` when there is one and `report` is given.
 void Note(PageReport* report, std::optional<PageProblem> problem);

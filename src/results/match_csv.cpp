@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "base/cp1251_literal.h"
+#include "base/dates.h"
 #include "base/encoding.h"
 #include "base/scores.h"
 #include "results/csv_text.h"
@@ -89,10 +90,17 @@ std::string PageNumber(std::string_view text, char decimal_point) {
   return out;
 }
 
-std::vector<std::string> Record(const CsvMatchRow& entry, char decimal_point) {
+// A day every spreadsheet reads as a date, whatever its locale.
+std::string CsvDate(std::string_view shown, std::string_view date_format) {
+  const auto date = ParseDate(shown, date_format);
+  return date ? IsoDate(*date) : InertText(shown);
+}
+
+std::vector<std::string> Record(const CsvMatchRow& entry, char decimal_point,
+                                std::string_view date_format) {
   const MatchRow& row = *entry.row;
   std::vector<std::string> record = {InertText(row.championship),
-                                     InertText(row.date),
+                                     CsvDate(row.date, date_format),
                                      InertText(row.time),
                                      InertText(row.home),
                                      InertText(row.away),
@@ -123,14 +131,15 @@ std::vector<std::string> Record(const CsvMatchRow& entry, char decimal_point) {
 }  // namespace
 
 std::string MatchTableCsv(const std::vector<CsvMatchRow>& rows, std::string_view language,
-                          char decimal_separator) {
+                          char decimal_separator, std::string_view date_format) {
   const CsvStyle style = CsvStyleFor(decimal_separator);
   const auto& header = language == "RUS" ? kRussianHeader : kEnglishHeader;
   std::vector<std::vector<std::string>> records;
   records.reserve(rows.size() + 1);
   records.emplace_back();
   for (std::string_view title : header) records.back().push_back(Cp1251ToUtf8(title));
-  for (const CsvMatchRow& entry : rows) records.push_back(Record(entry, style.decimal_point));
+  for (const CsvMatchRow& entry : rows)
+    records.push_back(Record(entry, style.decimal_point, date_format));
   return CsvText(records, style.separator);
 }
 

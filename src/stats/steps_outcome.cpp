@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "stats/history_reader.h"
+
 namespace kavero {
 
 bool TakeSteps(MatchRow& row, const MatchStats& stats, bool fresh) {
@@ -15,6 +17,16 @@ bool TakeSteps(MatchRow& row, const MatchStats& stats, bool fresh) {
     row.steps_read = false;
   }
   return false;
+}
+
+void TakeStopped(MatchTable& table, std::size_t first, std::string_view bookmaker_site,
+                 bool fresh) {
+  for (std::size_t i = first; i < table.size(); ++i) {
+    MatchStats stopped;
+    stopped.statistics_failure =
+        ContentProblem(StatisticsPageAddress(bookmaker_site, table[i].url), PageFault::kStopped);
+    TakeSteps(table[i], stopped, fresh);
+  }
 }
 
 std::size_t CountNotRead(const MatchTable& table) {

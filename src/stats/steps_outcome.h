@@ -3,6 +3,7 @@
 // page could not be read keeps its values and colours, and one that had no
 // value of its own shows as not read.
 #include <cstddef>
+#include <string_view>
 
 #include "base/match_table.h"
 #include "stats/match_stats.h"
@@ -15,6 +16,10 @@ namespace kavero {
 // `fresh` row (one the pass fills for the first time) or a row already not
 // read is marked not read with this failure.
 bool TakeSteps(MatchRow& row, const MatchStats& stats, bool fresh);
+
+// The rows from `first` on, which a pass stopped by the user did not come to,
+// fare as if their statistics pages had failed: kStopped.
+void TakeStopped(MatchTable& table, std::size_t first, std::string_view bookmaker_site, bool fresh);
 
 // Rows whose indicators are not read.
 std::size_t CountNotRead(const MatchTable& table);

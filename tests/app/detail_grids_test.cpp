@@ -99,6 +99,7 @@ TEST_F(DetailGridsTest, KeepTheirPlacesOnThePanelAndLeaveTheOtherControlsTheirCl
       {"TUR", {600, 480, 305, 56}},
       {"TOT_COM", {600, 544, 305, 75}},
       {"goals_line", {600, 147, 305, 13}},
+      {"match_name", {600, 29, 305, 11}},
   };
   for (const auto& expected : places) {
     QWidget* control = Control(expected.name);
@@ -117,7 +118,8 @@ TEST_F(DetailGridsTest, KeepTheirPlacesOnThePanelAndLeaveTheOtherControlsTheirCl
     QPoint at;
     const char* name;
   } clicks[] = {{{300, 300}, "NextGrid1"}, {{60, 20}, "combo"},     {{550, 25}, "kol"},
-                {{700, 100}, "SG1"},       {{700, 600}, "TOT_COM"}, {{700, 153}, "goals_line"}};
+                {{700, 100}, "SG1"},       {{700, 600}, "TOT_COM"}, {{700, 153}, "goals_line"},
+                {{700, 34}, "match_name"}};
   for (const auto& click : clicks) {
     QWidget* control = Control(click.name);
     QWidget* reached = panel->childAt(click.at);

@@ -217,8 +217,8 @@ TEST_F(GoalsAndExportTest, ExportWritesTheTableAsItStandsWhereTheUserChose) {
       "Expected goals;Over % (model);Under % (model);Over % (market);Under % (market);"
       "Margin %;Edge over %;Edge under %\r\n";
   EXPECT_EQ(ReadFile(file),
-            header + "Англия;28.12.2026;19:00;C;D;2,5;5,50;1,25;0;0;0;;;;;;;;\r\n" +
-                "Англия;28.12.2026;19:00;A;B;2,5;5,50;1,25;0;0;1;4,71;84,9;15,1;81,5;18,5;-1,82;"
+            header + "Англия;2026-12-28;19:00;C;D;2,5;5,50;1,25;0;0;0;;;;;;;;\r\n" +
+                "Англия;2026-12-28;19:00;A;B;2,5;5,50;1,25;0;0;1;4,71;84,9;15,1;81,5;18,5;-1,82;"
                 "6,1;-16,8\r\n");
 
   // A file that cannot be written: the error names it, the earlier file stays.
@@ -239,7 +239,7 @@ TEST_F(GoalsAndExportTest, APointSeparatorExportsCommasAndTheFilteredTable) {
   chosen_ = QString::fromStdString(file.string());
   Control<QAction>("ExportCsv2")->trigger();
   const std::string csv = ReadFile(file);
-  EXPECT_NE(csv.find("\r\nАнглия,28.12.2026,19:00,A,B,2.5,5.50,1.25,0,0,1,4.71,84.9,15.1,81.5,"
+  EXPECT_NE(csv.find("\r\nАнглия,2026-12-28,19:00,A,B,2.5,5.50,1.25,0,0,1,4.71,84.9,15.1,81.5,"
                      "18.5,-1.82,6.1,-16.8\r\n"),
             std::string::npos)
       << csv;

@@ -265,12 +265,12 @@ TEST_F(TrustworthyResultsTest, ALineThatCannotBeReadIsSaidAndTheRunCanStartAgain
   // A site that answers: "Start again" reads the line afresh, with the same box.
   MainWindow& second = OpenSite();
   Start(false);
-  EXPECT_EQ(Status(), "3 matches");
+  EXPECT_EQ(Status(), "3 matches · indicators not computed (box ticked)");
   site_.matches.push_back({"29.12.2026", "G", "H", "stat/4.html"});
   Control<QAction>("StartAgain1")->trigger();
   EXPECT_EQ(second.NextGrid1Rows().size(), 4u);
   EXPECT_EQ(Caption("kol"), "4");
-  EXPECT_EQ(Status(), "4 matches");
+  EXPECT_EQ(Status(), "4 matches · indicators not computed (box ticked)");
   EXPECT_FALSE(site_.Requested("/stat/"));
   EXPECT_TRUE(Control("pan2")->isEnabled());
   EXPECT_FALSE(Control("pan1")->isVisibleTo(window_.get()));
