@@ -70,6 +70,8 @@ void MainWindow::TranslationPass() {
     gauge_.SetValue(static_cast<int>(i) + 1);
     if (current_language_ != "ENG") continue;
     MatchRow& row = next_grid1_rows_[i];
+    row.bookmaker_home = row.home;
+    row.bookmaker_away = row.away;
     std::string home = TranslateTeam(row.home);
     std::string away = TranslateTeam(row.away);
     row.away = std::move(away);
@@ -126,8 +128,8 @@ void MainWindow::PublishToday() {
 }
 
 MainWindow::Steps MainWindow::ReadMatch(StatsPass& pass, MatchTable& table, std::size_t row) {
-  const std::string home = table[row].home;
-  const std::string away = table[row].away;
+  const std::string home(BookmakerHome(table[row]));
+  const std::string away(BookmakerAway(table[row]));
   pass.Load(row, match_stats_);
   detail_area_->ShowMatchStats(match_stats_);
   ShowGoalsModel(table[row]);

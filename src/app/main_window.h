@@ -131,8 +131,8 @@ class MainWindow : public QWidget {
   void StatisticsPass();
   void PublishToday();
   void ShowResultsScreen();
-  // Reads a row's match into the detail grids; its indicators from the names
-  // the row held before its pages were read.
+  // Reads a row's match into the detail grids; its indicators from the
+  // bookmaker's names the row held before its pages were read.
   struct Steps {
     double step1;
     double step2;

@@ -36,7 +36,8 @@ void MainWindow::CellClick(MatchTable& table, int row) {
   // A click always reads the three pages afresh through the window's client.
   LoadMatchStats(table[row], ID, config_.bookmaker_site, team_page_list_, match_stats_);
   const double step1 = ComputeStep1(match_stats_.home_recent, match_stats_.away_recent);
-  const double step2 = ComputeStep2(match_stats_.home_recent, match_stats_.away_recent, home, away);
+  const double step2 = ComputeStep2(match_stats_.home_recent, match_stats_.away_recent,
+                                    BookmakerHome(table[row]), BookmakerAway(table[row]));
   if (TakeSteps(table[row], match_stats_, false)) {
     detail_area_->ShowClickSteps(step1, step2);
     table[row].step1 = RoundToLabel(step1);
