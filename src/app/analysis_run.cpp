@@ -31,6 +31,8 @@ void MainWindow::spSkinXFormButton1Click() {
 void MainWindow::RunAnalysis() {
   StartAgain1->setText(StartAgainCaption(Russian()));
   StartAgain2->setText(StartAgainCaption(Russian()));
+  // A team list that could not be read is asked for again.
+  if (team_list_problem_) ReadTeamPageList();
   AwaitTeamPageListShowingActivity();
   run_report_.clear();
   statistics_read_ = false;
@@ -43,6 +45,7 @@ void MainWindow::RunAnalysis() {
              config_.regional.short_date_format, &run_report_);
   }
   run_line_problems_ = run_report_.size();
+  Note(&run_report_, team_list_problem_);
   gauge_.SetMaximum(static_cast<int>(next_grid1_rows_.size()));
   TranslationPass();
   if (!ch->isChecked()) StatisticsPass();

@@ -110,10 +110,16 @@ void MainWindow::Guarded(const std::function<void()>& handler) {
 
 void MainWindow::FormCreate() {
   current_language_ = "ENG";
+  ReadTeamPageList();
+}
+
+void MainWindow::ReadTeamPageList() {
   team_page_list_.clear();
+  const std::string address = config_.publishing_server + "brr/beturl.txt";
   // The window shows at once; the list arrives while it answers.
-  team_list_get_ = std::make_unique<BackgroundGet>(
-      ID, config_.publishing_server + "brr/beturl.txt", [this](const FetchResult& answer) {
+  team_list_get_ =
+      std::make_unique<BackgroundGet>(ID, address, [this, address](const FetchResult& answer) {
+        team_list_problem_ = FetchProblem(address, answer);
         if (!answer.ok || closing_) return;
         for (std::string_view line : SplitLines(answer.body)) team_page_list_.emplace_back(line);
       });
@@ -268,7 +274,11 @@ std::string MainWindow::TodayText() const {
 }
 
 StatsSources MainWindow::StatsSourcesOfWindow() {
-  return {ID, config_.bookmaker_site, team_page_list_};
+  return {ID, config_.bookmaker_site, team_page_list_, TeamListFailure()};
+}
+
+const PageProblem* MainWindow::TeamListFailure() const {
+  return team_list_problem_ ? &*team_list_problem_ : nullptr;
 }
 
 void MainWindow::SaveResultsOf(const MatchTable& table) {

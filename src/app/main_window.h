@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -121,10 +122,14 @@ class MainWindow : public QWidget {
   void ApplyCaptions(const Captions& captions);
   void FormCreate();
   void FormClose();
+  // Starts reading "brr/beturl.txt" while the window answers.
+  void ReadTeamPageList();
   // SaveResults with the window's language, date, separator, file and servers.
   void SaveResultsOf(const MatchTable& table);
   std::string TodayText() const;
   StatsSources StatsSourcesOfWindow();
+  // The problem of the team list, while it could not be read.
+  const PageProblem* TeamListFailure() const;
 
   // The analysis run's passes and its end.
   void TranslationPass();
@@ -168,6 +173,8 @@ class MainWindow : public QWidget {
   SessionClient& ID;  // the client, under its usual name
   std::string current_language_;
   std::vector<std::string> team_page_list_;
+  // Why the last read of "brr/beturl.txt" failed; Start reads it again then.
+  std::optional<PageProblem> team_list_problem_;
   std::string team_dictionary_;
   std::string championship_dictionary_;
   PageReport dictionary_problems_;  // the dictionaries' last requests that failed

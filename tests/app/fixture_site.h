@@ -60,6 +60,8 @@ class FixtureSite {
   bool today_published = false;
 
   void Serve(kavero::testing::LoopbackServer& server) {
+    // A publisher without team pages still has its (empty) team list.
+    pages.try_emplace("/brr/beturl.txt");
     auto& http = server.server();
     http.set_logger([this](const httplib::Request& request, const httplib::Response&) {
       std::lock_guard lock(mutex_);
