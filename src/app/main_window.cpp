@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -23,6 +24,7 @@
 #include "app/header_sort.h"
 #include "app/match_table_model.h"
 #include "app/regional.h"
+#include "app/report_texts.h"
 #include "app/start_pictures.h"
 #include "app/widget_text.h"
 #include "base/cp1251_literal.h"
@@ -281,31 +283,47 @@ const PageProblem* MainWindow::TeamListFailure() const {
   return team_list_problem_ ? &*team_list_problem_ : nullptr;
 }
 
-void MainWindow::SaveResultsOf(const MatchTable& table) {
+SaveOutcome MainWindow::SaveResultsOf(const MatchTable& table) {
   const ProbeLimits probe_limits = config_.probe_limits;
   // The probe and the post keep the window answering while the publisher thinks.
   const auto pumping = ID.NewPumpingClient([this] { ProcessMessages(); });
   HttpClient& client = *pumping;
-  SaveResults(table, {.language = current_language_,
-                      .today = TodayText(),
-                      .decimal_separator = config_.regional.decimal_separator,
-                      .file_path = config_.saves_path,
-                      .client = client,
-                      .publishing_server = config_.publishing_server,
-                      .probe = [this, probe_limits](const std::string& address) {
-                        return KeepingTurn(
-                            [address, probe_limits] { return UrlResponds(address, probe_limits); },
-                            [this] { ProcessMessages(); });
-                      }});
+  return SaveResults(
+      table, {.language = current_language_,
+              .today = TodayText(),
+              .decimal_separator = config_.regional.decimal_separator,
+              .file_path = config_.saves_path,
+              .client = client,
+              .publishing_server = config_.publishing_server,
+              .probe =
+                  [this, probe_limits](const std::string& address) {
+                    return KeepingTurn(
+                        [address, probe_limits] { return UrlResponds(address, probe_limits); },
+                        [this] { ProcessMessages(); });
+                  },
+              .previous_saves_folder = config_.previous_saves_folder,
+              .now = QDateTime::currentDateTime()
+                         .toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss-zzz"))
+                         .toStdString()});
 }
 
 void MainWindow::Save1Click() {
-  SaveResultsOf(next_grid1_rows_);
-  show_information(QStringLiteral("Сохранено!!!"));
+  SaveClick(next_grid1_rows_);
 }
 
 void MainWindow::SAVE2Click() {
-  SaveResultsOf(next_grid2_rows_);
+  SaveClick(next_grid2_rows_);
+}
+
+void MainWindow::SaveClick(const MatchTable& table) {
+  const SaveOutcome outcome = SaveResultsOf(table);
+  QString text = SavedToText(config_.saves_path, Russian());
+  const QString publishing = PublishingText(outcome, TodayText(), table.size(), Russian());
+  if (!publishing.isEmpty()) text += QStringLiteral(" · ") + publishing;
+  PageReport report;
+  Note(&report, outcome.failure);
+  ShowStatus(text, report);
+  LogReport(report, false);
   show_information(QStringLiteral("Сохранено!!!"));
 }
 

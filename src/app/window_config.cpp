@@ -17,6 +17,7 @@ WindowConfig DefaultWindowConfig() {
   config.home_page = std::string(PublisherHomePage);
   config.saves_path =
       SavesPath(QCoreApplication::applicationDirPath(), UserDataFolder()).toStdString();
+  config.previous_saves_folder = UserDataFolder().toStdString();
   config.regional = RegionalSettingsOf(QLocale::system());
   config.report_log_path = DefaultReportLogPath();
   return config;

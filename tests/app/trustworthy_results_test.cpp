@@ -16,6 +16,7 @@
 #include <chrono>
 #include <thread>
 
+#include "app/regional.h"
 #include "app/report_texts.h"
 #include "app/status_line.h"
 #include "fixture_site.h"
@@ -79,6 +80,7 @@ class TrustworthyResultsTest : public WindowTest {
 struct LanguageCase {
   const char* button;
   QString status;
+  QString publication;  // what the run adds about its publication of the date %1
   QString reason;
   QString start_again;
 };
@@ -105,7 +107,8 @@ TEST_P(NotReadRows, ShowAsNotReadSortLastAndAreCountedAndReported) {
     EXPECT_EQ(Cell(0, column, Qt::DisplayRole).toString(),
               column == kStep1Column ? "2,5" : "1,78125");
   }
-  EXPECT_EQ(Status(), GetParam().status);
+  const QString today = QString::fromStdString(FormatDate(Today(), "dd.MM.yyyy"));
+  EXPECT_EQ(Status(), GetParam().status + QString(GetParam().publication).replace("%1", today));
 
   // Last in both orders, on either indicator.
   auto* model = Control<QTableView>("NextGrid1")->model();
@@ -163,11 +166,12 @@ TEST_P(NotReadRows, ShowAsNotReadSortLastAndAreCountedAndReported) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, NotReadRows,
-                         ::testing::Values(LanguageCase{"E", "3 matches · 2 read · 1 not read",
+                         ::testing::Values(LanguageCase{"E", "3 matches · 2 read · 1 not read", "",
                                                         "status 500", "Start again"},
                                            LanguageCase{
                                                "R", "матчей: 3 · прочитано: 2 · не прочитано: 1",
-                                               "статус 500", "Начать заново"}),
+                                               " · опубликовано за %1: матчей: 0", "статус 500",
+                                               "Начать заново"}),
                          [](const auto& info) { return std::string(info.param.button); });
 
 struct Shown {
