@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <optional>
+#include <vector>
 
 #include "app/detail_area.h"
 #include "app/main_window.h"
@@ -30,10 +32,13 @@ void MainWindow::spSkinXFormButton1Click() {
 void MainWindow::RunAnalysis() {
   StartAgain1->setText(StartAgainCaption(Russian()));
   StartAgain2->setText(StartAgainCaption(Russian()));
+  // A team list that could not be read is asked for again.
+  if (team_list_problem_) ReadTeamPageList();
   AwaitTeamPageListShowingActivity();
   run_report_.clear();
   statistics_read_ = false;
   run_not_read_ = 0;
+  run_publish_not_read_ = 0;
   {
     // The line pages can take a while: the window keeps its turn meanwhile.
     const auto pumping = ID.NewPumpingClient([this] { ProcessMessages(); });
@@ -42,6 +47,7 @@ void MainWindow::RunAnalysis() {
              config_.regional.short_date_format, &run_report_);
   }
   run_line_problems_ = run_report_.size();
+  Note(&run_report_, team_list_problem_);
   gauge_.SetMaximum(static_cast<int>(next_grid1_rows_.size()));
   TranslationPass();
   if (!ch->isChecked()) StatisticsPass();
@@ -54,7 +60,12 @@ void MainWindow::RunAnalysis() {
   if (current_language_ == "RUS") PublishToday();
   // A file that cannot be written is reported, and the user still gets the
   // table the run computed rather than a start panel without a Start button.
-  Guarded([this] { SaveResultsOf(next_grid2_rows_); });
+  run_publishing_text_.clear();
+  Guarded([this] {
+    const SaveOutcome outcome = SaveResultsOf(next_grid2_rows_);
+    run_publishing_text_ = PublishingText(outcome, TodayText(), next_grid2_rows_.size(), Russian());
+    Note(&run_report_, outcome.failure);
+  });
   ShowResultsScreen();
   ShowRunStatus();
   LogReport(run_report_, true);
@@ -69,6 +80,8 @@ void MainWindow::TranslationPass() {
     gauge_.SetValue(static_cast<int>(i) + 1);
     if (current_language_ != "ENG") continue;
     MatchRow& row = next_grid1_rows_[i];
+    row.bookmaker_home = row.home;
+    row.bookmaker_away = row.away;
     std::string home = TranslateTeam(row.home);
     std::string away = TranslateTeam(row.away);
     row.away = std::move(away);
@@ -104,6 +117,13 @@ void MainWindow::PublishToday() {
                   [this] { ProcessMessages(); })) {
     return;
   }
+  // What this run's statistics pass computed for today's rows, in their order.
+  std::vector<std::optional<Steps>> computed;
+  for (const MatchRow& row : next_grid1_rows_) {
+    if (row.date != TodayText()) continue;
+    const bool read = statistics_read_ && row.steps_read;
+    computed.push_back(read ? std::optional<Steps>({row.step1, row.step2}) : std::nullopt);
+  }
   next_grid2_rows_ = RowsOfDate(next_grid1_rows_, TodayText());
   MatchTable& table = next_grid2_rows_;
   gauge_.SetMaximum(static_cast<int>(table.size()));
@@ -113,22 +133,20 @@ void MainWindow::PublishToday() {
     ProcessMessages();
     const Steps steps = ReadMatch(pass, table, i);
     NoteRunProblems();
-    // Today's table is filled afresh: a row whose page fails is not read and
-    // is published with 0, as a failed page always was.
-    if (TakeSteps(table[i], match_stats_, true)) {
-      table[i].step1 = RoundTwoDecimals(steps.step1);
-      table[i].step2 = RoundTwoDecimals(steps.step2);
-    } else {
-      table[i].step1 = 0;
-      table[i].step2 = 0;
-    }
+    // A row whose page fails now keeps what the statistics pass computed
+    // for it, else it is published with 0.
+    const bool read = TakeSteps(table[i], match_stats_, !computed[i]);
+    if (!read) ++run_publish_not_read_;
+    const std::optional<Steps> stored = read ? steps : computed[i];
+    table[i].step1 = stored ? RoundTwoDecimals(stored->step1) : 0;
+    table[i].step2 = stored ? RoundTwoDecimals(stored->step2) : 0;
     detail_area_->ShowStoredSteps(table[i]);
   }
 }
 
 MainWindow::Steps MainWindow::ReadMatch(StatsPass& pass, MatchTable& table, std::size_t row) {
-  const std::string home = table[row].home;
-  const std::string away = table[row].away;
+  const std::string home(BookmakerHome(table[row]));
+  const std::string away(BookmakerAway(table[row]));
   pass.Load(row, match_stats_);
   NameMatch(match_stats_.problems, table[row].home, table[row].away);
   detail_area_->ShowMatchStats(match_stats_);

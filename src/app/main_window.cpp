@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -26,6 +28,7 @@
 #include "app/qt_translations.h"
 #include "app/regional.h"
 #include "app/row_keys.h"
+#include "app/report_texts.h"
 #include "app/start_pictures.h"
 #include "app/widget_text.h"
 #include "app/window_fit.h"
@@ -140,10 +143,16 @@ void MainWindow::Guarded(const std::function<void()>& handler) {
 
 void MainWindow::FormCreate() {
   current_language_ = "ENG";
+  ReadTeamPageList();
+}
+
+void MainWindow::ReadTeamPageList() {
   team_page_list_.clear();
+  const std::string address = config_.publishing_server + "brr/beturl.txt";
   // The window shows at once; the list arrives while it answers.
-  team_list_get_ = std::make_unique<BackgroundGet>(
-      ID, config_.publishing_server + "brr/beturl.txt", [this](const FetchResult& answer) {
+  team_list_get_ =
+      std::make_unique<BackgroundGet>(ID, address, [this, address](const FetchResult& answer) {
+        team_list_problem_ = FetchProblem(address, answer);
         if (!answer.ok || closing_) return;
         for (std::string_view line : SplitLines(answer.body)) team_page_list_.emplace_back(line);
       });
@@ -300,34 +309,54 @@ std::string MainWindow::TodayText() const {
 }
 
 StatsSources MainWindow::StatsSourcesOfWindow() {
-  return {ID, config_.bookmaker_site, team_page_list_};
+  return {ID, config_.bookmaker_site, team_page_list_, TeamListFailure()};
 }
 
-void MainWindow::SaveResultsOf(const MatchTable& table) {
+const PageProblem* MainWindow::TeamListFailure() const {
+  return team_list_problem_ ? &*team_list_problem_ : nullptr;
+}
+
+SaveOutcome MainWindow::SaveResultsOf(const MatchTable& table) {
   const ProbeLimits probe_limits = config_.probe_limits;
   // The probe and the post keep the window answering while the publisher thinks.
   const auto pumping = ID.NewPumpingClient([this] { ProcessMessages(); });
   HttpClient& client = *pumping;
-  SaveResults(table, {.language = current_language_,
-                      .today = TodayText(),
-                      .decimal_separator = config_.regional.decimal_separator,
-                      .file_path = config_.saves_path,
-                      .client = client,
-                      .publishing_server = config_.publishing_server,
-                      .probe = [this, probe_limits](const std::string& address) {
-                        return KeepingTurn([probe = url_responds_, address,
-                                            probe_limits] { return probe(address, probe_limits); },
-                                           [this] { ProcessMessages(); });
-                      }});
+  return SaveResults(
+      table, {.language = current_language_,
+              .today = TodayText(),
+              .decimal_separator = config_.regional.decimal_separator,
+              .file_path = config_.saves_path,
+              .client = client,
+              .publishing_server = config_.publishing_server,
+              .probe =
+                  [this, probe_limits](const std::string& address) {
+                    return KeepingTurn([probe = url_responds_, address,
+                                        probe_limits] { return probe(address, probe_limits); },
+                                       [this] { ProcessMessages(); });
+                  },
+              .previous_saves_folder = config_.previous_saves_folder,
+              .now = QDateTime::currentDateTime()
+                         .toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss-zzz"))
+                         .toStdString()});
 }
 
 void MainWindow::Save1Click() {
-  SaveResultsOf(next_grid1_rows_);
-  show_information(QStringLiteral("Сохранено!!!"));
+  SaveClick(next_grid1_rows_);
 }
 
 void MainWindow::SAVE2Click() {
-  SaveResultsOf(next_grid2_rows_);
+  SaveClick(next_grid2_rows_);
+}
+
+void MainWindow::SaveClick(const MatchTable& table) {
+  const SaveOutcome outcome = SaveResultsOf(table);
+  QString text = SavedToText(config_.saves_path, Russian());
+  const QString publishing = PublishingText(outcome, TodayText(), table.size(), Russian());
+  if (!publishing.isEmpty()) text += QStringLiteral(" · ") + publishing;
+  PageReport report;
+  Note(&report, outcome.failure);
+  ShowStatus(text, report);
+  LogReport(report, false);
   show_information(QStringLiteral("Сохранено!!!"));
 }
 

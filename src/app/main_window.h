@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "base/match_table.h"
 #include "base/page_report.h"
 #include "base/run_hooks.h"
+#include "results/save_results.h"
 #include "stats/match_stats.h"
 #include "stats/stats_pass.h"
 #include "web/client_factories.h"
@@ -123,18 +125,24 @@ class MainWindow : public QWidget {
   void ApplyCaptions(const Captions& captions);
   void FormCreate();
   void FormClose();
+  // Starts reading "brr/beturl.txt" while the window answers.
+  void ReadTeamPageList();
   // SaveResults with the window's language, date, separator, file and servers.
-  void SaveResultsOf(const MatchTable& table);
+  SaveOutcome SaveResultsOf(const MatchTable& table);
+  // Save1 and SAVE2: the save, said on the status line, then the message.
+  void SaveClick(const MatchTable& table);
   std::string TodayText() const;
   StatsSources StatsSourcesOfWindow();
+  // The problem of the team list, while it could not be read.
+  const PageProblem* TeamListFailure() const;
 
   // The analysis run's passes and its end.
   void TranslationPass();
   void StatisticsPass();
   void PublishToday();
   void ShowResultsScreen();
-  // Reads a row's match into the detail grids; its indicators from the names
-  // the row held before its pages were read.
+  // Reads a row's match into the detail grids; its indicators from the
+  // bookmaker's names the row held before its pages were read.
   struct Steps {
     double step1;
     double step2;
@@ -171,6 +179,8 @@ class MainWindow : public QWidget {
   SessionClient& ID;  // the client, under its usual name
   std::string current_language_;
   std::vector<std::string> team_page_list_;
+  // Why the last read of "brr/beturl.txt" failed; Start reads it again then.
+  std::optional<PageProblem> team_list_problem_;
   std::string team_dictionary_;
   std::string championship_dictionary_;
   PageReport dictionary_problems_;  // the dictionaries' last requests that failed
@@ -218,11 +228,13 @@ class MainWindow : public QWidget {
   StatusLine* status_line_ = nullptr;
   QAction* StartAgain1 = nullptr;
   QAction* StartAgain2 = nullptr;
-  PageReport run_report_;              // the last run's pages that failed or were not understood
-  PageReport shown_report_;            // what the status line's report lists now
-  std::size_t run_line_problems_ = 0;  // of run_report_, those of the line pages
-  std::size_t run_not_read_ = 0;       // rows the run's statistics pass could not read
-  bool statistics_read_ = false;       // NextGrid1's rows were read by a pass
+  PageReport run_report_;                 // the last run's pages that failed or were not understood
+  PageReport shown_report_;               // what the status line's report lists now
+  std::size_t run_line_problems_ = 0;     // of run_report_, those of the line pages
+  std::size_t run_not_read_ = 0;          // rows the run's statistics pass could not read
+  std::size_t run_publish_not_read_ = 0;  // rows the run's publishing pass could not read
+  QString run_publishing_text_;           // what became of the run's own publication
+  bool statistics_read_ = false;          // NextGrid1's rows were read by a pass
   QAction* ExportCsv1 = nullptr;
   QAction* ExportCsv2 = nullptr;
 

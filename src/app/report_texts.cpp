@@ -130,6 +130,39 @@ QString GoTotalAllText(std::size_t rows, std::size_t not_read, std::size_t pages
       .arg(pages);
 }
 
+QString SavedToText(const std::string& path, bool russian) {
+  return Pick(russian, QStringLiteral("Saved to %1"), QStringLiteral("Сохранено в %1"))
+      .arg(QString::fromStdString(path));
+}
+
+QString PublishingText(const SaveOutcome& outcome, std::string_view today, std::size_t matches,
+                       bool russian) {
+  switch (outcome.publishing) {
+    case Publishing::kNotAsked:
+      break;
+    case Publishing::kAlreadyThere:
+      return Pick(russian, QStringLiteral("the table of %1 was already published"),
+                  QStringLiteral("таблица за %1 уже опубликована"))
+          .arg(Shown(today));
+    case Publishing::kSent:
+      return Pick(russian, QStringLiteral("published for %1: %2\u00A0matches"),
+                  QStringLiteral("опубликовано за %1: матчей:\u00A0%2"))
+          .arg(Shown(today))
+          .arg(matches);
+    case Publishing::kFailed:
+      return Pick(russian, QStringLiteral("not published: %1"),
+                  QStringLiteral("не опубликовано: %1"))
+          .arg(outcome.failure ? ReasonText(*outcome.failure, russian) : QString());
+  }
+  return {};
+}
+
+QString PublishingNotReadText(std::size_t rows, bool russian) {
+  return Pick(russian, QStringLiteral("not read when publishing:\u00A0%1, the run's values kept"),
+              QStringLiteral("не прочитано при публикации:\u00A0%1, оставлены значения прогона"))
+      .arg(rows);
+}
+
 QString StartAgainCaption(bool russian) {
   return Pick(russian, QStringLiteral("Start again"), QStringLiteral("Начать заново"));
 }

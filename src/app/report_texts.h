@@ -2,9 +2,11 @@
 // The words of the status line and the run report, in both interface languages.
 #include <QString>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "base/page_report.h"
+#include "results/save_results.h"
 
 namespace kavero::app {
 
@@ -30,6 +32,15 @@ QString MatchProblemsText(std::string_view home, std::string_view away, std::siz
                           bool russian);
 // "Go Total All" with failures.
 QString GoTotalAllText(std::size_t rows, std::size_t not_read, std::size_t pages, bool russian);
+
+// Where a save wrote "saves.txt".
+QString SavedToText(const std::string& path, bool russian);
+// Whether the day's table was published, under which date and with how many
+// matches, or why not; "" when nothing was to be published.
+QString PublishingText(const SaveOutcome& outcome, std::string_view today, std::size_t matches,
+                       bool russian);
+// Rows of today's table that the run's publishing pass could not read.
+QString PublishingNotReadText(std::size_t rows, bool russian);
 
 QString StartAgainCaption(bool russian);
 QString StopCaption(bool russian);

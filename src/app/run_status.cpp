@@ -62,7 +62,10 @@ void MainWindow::ShowRunStatus() {
                                    : RunSummaryText(next_grid1_rows_.size(), statistics_read_,
                                                     CountNotRead(next_grid1_rows_),
                                                     run_report_.size() - run_not_read_, Russian());
-  ShowStatus(text, run_report_);
+  QStringList items{text};
+  if (run_publish_not_read_ > 0) items << PublishingNotReadText(run_publish_not_read_, Russian());
+  if (!run_publishing_text_.isEmpty()) items << run_publishing_text_;
+  ShowStatus(items.join(QStringLiteral(" · ")), run_report_);
 }
 
 void MainWindow::ShowStatus(const QString& text, PageReport report) {

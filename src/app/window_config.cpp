@@ -17,6 +17,7 @@ WindowConfig DefaultWindowConfig() {
   config.home_page = std::string(PublisherHomePage);
   const auto program_folder = QCoreApplication::applicationDirPath().toStdString();
   config.saves_path = (FolderForFiles(program_folder, UserDataFolder()) / "saves.txt").string();
+  config.previous_saves_folder = UserDataFolder().string();
   config.regional = RegionalSettingsOf(QLocale::system());
   config.report_log_path = DefaultReportLogPath();
   return config;

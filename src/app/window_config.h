@@ -13,7 +13,8 @@ struct WindowConfig {
   std::string bookmaker_site;
   std::string publishing_server;
   std::string home_page;
-  std::string saves_path;  // the saved-results file
+  std::string saves_path;             // the saved-results file
+  std::string previous_saves_folder;  // where replaced saves are kept; "" keeps none
   RegionalSettings regional;
   HttpLimits http_limits;
   ProbeLimits probe_limits;

@@ -2,6 +2,14 @@
 
 namespace kavero {
 
+std::string_view BookmakerHome(const MatchRow& row) {
+  return row.bookmaker_home.empty() ? row.home : row.bookmaker_home;
+}
+
+std::string_view BookmakerAway(const MatchRow& row) {
+  return row.bookmaker_away.empty() ? row.away : row.bookmaker_away;
+}
+
 const std::string* TextCell(const MatchRow& row, int column) {
   // clang-format off
   switch (column) {

@@ -2,6 +2,7 @@
 // The match table shared by both match grids: eleven columns addressed by index.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/goals_outlook.h"
@@ -18,12 +19,16 @@ struct MatchRow {
   std::string time;          // 2
   std::string home;          // 3
   std::string away;          // 4
-  std::string total;         // 5
-  std::string under;         // 6
-  std::string over;          // 7
-  std::string url;           // 8, statistics page link
-  double step1 = 0;          // 9
-  double step2 = 0;          // 10
+  // The two names as the bookmaker wrote them, kept when a translation
+  // replaced columns 3 and 4: its statistics pages write them so.
+  std::string bookmaker_home;
+  std::string bookmaker_away;
+  std::string total;  // 5
+  std::string under;  // 6
+  std::string over;   // 7
+  std::string url;    // 8, statistics page link
+  double step1 = 0;   // 9
+  double step2 = 0;   // 10
   CellColour step1_colour = CellColour::kNone;
   CellColour step2_colour = CellColour::kNone;
   // Set when a pass could not read the row's statistics page and the row had
@@ -37,6 +42,11 @@ struct MatchRow {
 };
 
 using MatchTable = std::vector<MatchRow>;
+
+// The names by which the row's statistics page tells home from away: as the
+// bookmaker wrote them, whatever the interface language.
+std::string_view BookmakerHome(const MatchRow& row);
+std::string_view BookmakerAway(const MatchRow& row);
 
 // Text of columns 1 to 8; nullptr for any other column.
 const std::string* TextCell(const MatchRow& row, int column);

@@ -36,6 +36,8 @@ MatchTable RowsOfDate(const MatchTable& table, std::string_view date) {
     copy.flag = row.flag;
     copy.championship = row.championship;
     for (int column = 1; column <= 8; ++column) *TextCell(copy, column) = *TextCell(row, column);
+    copy.bookmaker_home = row.bookmaker_home;
+    copy.bookmaker_away = row.bookmaker_away;
     copy.step1 = WholeNumber(row.step1);
     copy.step2 = WholeNumber(row.step2);
     copy.steps_not_read = row.steps_not_read;

@@ -78,12 +78,17 @@ void MarkStrongPercentages(TotalsRow& totals) {
 }  // namespace
 
 void LoadMatchStats(const MatchRow& row, PageSource& pages, std::string_view bookmaker_site,
-                    const std::vector<std::string>& team_page_list, MatchStats& stats) {
+                    const std::vector<std::string>& team_page_list, MatchStats& stats,
+                    const PageProblem* team_list_failure) {
   stats.league_rows = {};
   stats.totals = {};
   stats.team_failures = {};
   stats.problems.clear();
   LoadHistoryGrids(pages, bookmaker_site, row.url, stats);
+  if (team_list_failure != nullptr) {
+    stats.team_failures = {*team_list_failure, *team_list_failure};
+    return;
+  }
   ReadTeam(pages, team_page_list, row.home, 0, stats);
   if (!ReadTeam(pages, team_page_list, row.away, 1, stats)) return;
 

@@ -3,7 +3,9 @@
 // the pages of the next rows are fetched several at a time while earlier rows
 // are read, and LoadMatchStats takes them from here in row order. A page that
 // went out without a cookie that a page before it (in row order) brought is
-// asked for again, so that the pass reads what reading the rows one by one would.
+// asked for again, so that the pass reads what reading the rows one by one would;
+// a page refused after a cookie change, whichever row's page brought it, the
+// fetcher asks for again itself.
 #include <cstddef>
 #include <functional>
 #include <optional>

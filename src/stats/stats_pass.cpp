@@ -19,11 +19,12 @@ StatsPass::~StatsPass() = default;
 void StatsPass::Load(std::size_t row, MatchStats& stats) {
   if (!ahead_) {
     LoadMatchStats(table_[row], sources_.client, sources_.bookmaker_site, sources_.team_page_list,
-                   stats);
+                   stats, sources_.team_list_failure);
     return;
   }
   ahead_->WaitForRow(row, process_messages_);
-  LoadMatchStats(table_[row], *ahead_, sources_.bookmaker_site, sources_.team_page_list, stats);
+  LoadMatchStats(table_[row], *ahead_, sources_.bookmaker_site, sources_.team_page_list, stats,
+                 sources_.team_list_failure);
 }
 
 }  // namespace kavero

@@ -21,6 +21,8 @@ struct StatsSources {
   SessionClient& client;
   std::string bookmaker_site;
   const std::vector<std::string>& team_page_list;
+  // Set when the team page list could not be read (see LoadMatchStats).
+  const PageProblem* team_list_failure = nullptr;
 };
 
 class StatsPass {

@@ -5,8 +5,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <atomic>
 
 #include "app/regional.h"
+#include "app/status_line.h"
 #include "fixture_site.h"
 #include "web/form_encode.h"
 
@@ -102,6 +104,34 @@ TEST_F(AnalysisRunTest, EnglishStatisticsAreReadWithTheTranslatedNamesOneByOne) 
   ExpectStatisticsReadWithTranslatedNames();
 }
 
+// The statistics page writes the bookmaker's names: the run, a click and "Go
+// Total All" tell home from away by them in either language, while English
+// still looks the team pages up by the translated names.
+class Step2InBothLanguages : public AnalysisRunTest,
+                             public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(Step2InBothLanguages, IsTheSame) {
+  site_.matches = {{"28.12.2026", "Арсенал", "Челси", "stat/1.html"}};
+  site_.pages["/stat/1.html"] = WorkedExamplePage("Арсенал", "Челси");
+  MainWindow& window = OpenSite({{"Арсенал", "teams/ru.html"}, {"Arsenal", "teams/en.html"}});
+  Control<QPushButton>(GetParam())->click();
+  Control<QCheckBox>("ch")->setChecked(false);
+  Start();
+  const MatchRow& row = window.NextGrid1Rows().at(0);
+  EXPECT_EQ(row.step2, 1.78125);
+  EXPECT_EQ(row.home, GetParam() == std::string("E") ? "Arsenal" : W("Арсенал"));
+  EXPECT_TRUE(site_.Requested(GetParam() == std::string("E") ? "GET /teams/en.html"
+                                                             : "GET /teams/ru.html"));
+  window.NextGrid1CellClick(3, 0);
+  EXPECT_EQ(row.step2, 1.78);
+  window.NextGrid1Rows()[0].step2 = 0;
+  window.GoTotalAll1Click();
+  EXPECT_EQ(row.step2, 1.78);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, Step2InBothLanguages, ::testing::Values("E", "R"),
+                         [](const auto& info) { return std::string(info.param); });
+
 TEST_F(AnalysisRunTest, RussianPublishesTodaysMatchesWhenTodaysFileIsMissing) {
   const std::string today = TodayText();
   site_.matches = {{today, "A", "B", "stat/1.html"},
@@ -130,6 +160,43 @@ TEST_F(AnalysisRunTest, RussianPublishesTodaysMatchesWhenTodaysFileIsMissing) {
   ASSERT_EQ(site_.Posts().size(), 1u);
   EXPECT_EQ(site_.Posts()[0], "datas=" + FormEncode(today) + "&stext=" + FormEncode(saved) + "&");
   EXPECT_EQ(window.CurrentLanguage(), "RUS");
+}
+
+// The publishing pass reads today's rows again; one it cannot read keeps what
+// the statistics pass of the same run computed, rounded as published.
+TEST_F(AnalysisRunTest, ARowThePublishingPassCannotReadKeepsTheRunsValue) {
+  const std::string today = TodayText();
+  site_.matches = {{today, "A", "B", "stat/1.html"}, {today, "C", "D", "stat/2.html"}};
+  std::atomic<int> reads = 0;
+  server_.server().Get(R"(/stat/\d\.html)",
+                       [&](const httplib::Request&, httplib::Response& response) {
+                         // The statistics pass reads both; the publishing pass neither.
+                         if (++reads > 2) {
+                           response.status = 500;
+                           return;
+                         }
+                         response.set_content(WorkedExamplePage(), "text/html");
+                       });
+  MainWindow& window = OpenSite();
+  Control<QPushButton>("R")->click();
+  Control<QCheckBox>("ch")->setChecked(false);
+  Start();
+
+  const MatchTable& published = window.NextGrid2Rows();
+  ASSERT_EQ(published.size(), 2u);
+  EXPECT_EQ(published[0].step1, 2.5);
+  EXPECT_EQ(published[0].step2, 1.78);
+  EXPECT_FALSE(published[0].steps_not_read.has_value());
+  const std::string saved = ReadFile(folder_ / "saves.txt");
+  EXPECT_NE(saved.find("stat/1.html>>2,5>>1,78>>"), std::string::npos) << saved;
+  ASSERT_EQ(site_.Posts().size(), 1u);
+  EXPECT_EQ(site_.Posts()[0], "datas=" + FormEncode(today) + "&stext=" + FormEncode(saved) + "&");
+  const QString status = QString(Control<StatusLine>("statusLine")->FullText())
+                             .replace(QChar(0x00A0), QLatin1Char(' '));
+  EXPECT_TRUE(status.contains("не прочитано при публикации: 2")) << status.toStdString();
+  EXPECT_TRUE(
+      status.endsWith(" · опубликовано за " + QString::fromStdString(today) + ": матчей: 2"))
+      << status.toStdString();
 }
 
 TEST_F(AnalysisRunTest, RussianLeavesThePublishedDayAlone) {

@@ -41,16 +41,16 @@ inline std::string StatisticsPage(const std::vector<HistoryLine>& first,
 }
 
 // The worked example of the indicators: Step1 2.5, Step2 1.78125 for the
-// names A and B (1.96875 when neither name occurs in the rows).
-inline std::string WorkedExamplePage() {
-  return StatisticsPage({{"01.12.2026", "A - X", "2:1 (1:0)"},
-                         {"02.12.2026", "Y - A", "0:0 (0:0)"},
-                         {"03.12.2026", "A - Z", "1:1 (0:1)"},
-                         {"04.12.2026", "W - A", "3:0 (2:0)"}},
-                        {{"01.12.2026", "B - X", "1:2 (0:1)"},
-                         {"02.12.2026", "Y - B", "2:2 (1:1)"},
-                         {"03.12.2026", "B - Z", "0:1 (0:0)"},
-                         {"04.12.2026", "W - B", "4:1 (2:1)"}});
+// names a and b (1.96875 when neither name occurs in the rows).
+inline std::string WorkedExamplePage(const std::string& a = "A", const std::string& b = "B") {
+  return StatisticsPage({{"01.12.2026", a + " - X", "2:1 (1:0)"},
+                         {"02.12.2026", "Y - " + a, "0:0 (0:0)"},
+                         {"03.12.2026", a + " - Z", "1:1 (0:1)"},
+                         {"04.12.2026", "W - " + a, "3:0 (2:0)"}},
+                        {{"01.12.2026", b + " - X", "1:2 (0:1)"},
+                         {"02.12.2026", "Y - " + b, "2:2 (1:1)"},
+                         {"03.12.2026", b + " - Z", "0:1 (0:0)"},
+                         {"04.12.2026", "W - " + b, "4:1 (2:1)"}});
 }
 
 class FixtureSite {
@@ -60,6 +60,8 @@ class FixtureSite {
   bool today_published = false;
 
   void Serve(kavero::testing::LoopbackServer& server) {
+    // A publisher without team pages still has its (empty) team list.
+    pages.try_emplace("/brr/beturl.txt");
     auto& http = server.server();
     http.set_logger([this](const httplib::Request& request, const httplib::Response&) {
       std::lock_guard lock(mutex_);

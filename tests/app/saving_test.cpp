@@ -1,6 +1,7 @@
 // Saving a match table from its context menu.
 #include <QAction>
 
+#include "app/status_line.h"
 #include "window_fixture.h"
 
 namespace kavero::app::testing {
@@ -36,6 +37,11 @@ TEST_F(WindowTest, SavedMessageFollowsASaveWhoseUploadFailed) {
   EXPECT_EQ(uploads, 1);
   EXPECT_EQ(information_, QStringList{"Сохранено!!!"});
   EXPECT_TRUE(errors_.isEmpty());
+  // The status line says where the file went and why the table was not published.
+  EXPECT_EQ(Control<StatusLine>("statusLine")->FullText(),
+            "Сохранено в " + QString::fromStdString((folder_ / "saves.txt").string()) +
+                " · не опубликовано: статус 500");
+  EXPECT_EQ(window.ShownReport().size(), 1u);
   EXPECT_EQ(ReadFile(folder_ / "saves.txt"), "12.01.2026>>18:00>>" + W("Зенит>>Спартак") +
                                                  ">>2.5>>1.9>>1.8>>stat/1>>2,25>>0>>" +
                                                  W("Россия") + ">>\r\n");

@@ -16,6 +16,7 @@
 #include <chrono>
 #include <thread>
 
+#include "app/regional.h"
 #include "app/report_texts.h"
 #include "app/status_line.h"
 #include "fixture_site.h"
@@ -79,6 +80,7 @@ class TrustworthyResultsTest : public WindowTest {
 struct LanguageCase {
   const char* button;
   QString status;
+  QString publication;  // what the run adds about its publication of the date %1
   QString reason;
   QString start_again;
 };
@@ -105,7 +107,8 @@ TEST_P(NotReadRows, ShowAsNotReadSortLastAndAreCountedAndReported) {
     EXPECT_EQ(Cell(0, column, Qt::DisplayRole).toString(),
               column == kStep1Column ? "2,5" : "1,78125");
   }
-  EXPECT_EQ(Status(), GetParam().status);
+  const QString today = QString::fromStdString(FormatDate(Today(), "dd.MM.yyyy"));
+  EXPECT_EQ(Status(), GetParam().status + QString(GetParam().publication).replace("%1", today));
 
   // Last in both orders, on either indicator.
   auto* model = Control<QTableView>("NextGrid1")->model();
@@ -163,11 +166,12 @@ TEST_P(NotReadRows, ShowAsNotReadSortLastAndAreCountedAndReported) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, NotReadRows,
-                         ::testing::Values(LanguageCase{"E", "3 matches · 2 read · 1 not read",
+                         ::testing::Values(LanguageCase{"E", "3 matches · 2 read · 1 not read", "",
                                                         "status 500", "Start again"},
                                            LanguageCase{
                                                "R", "матчей: 3 · прочитано: 2 · не прочитано: 1",
-                                               "статус 500", "Начать заново"}),
+                                               " · опубликовано за %1: матчей: 0", "статус 500",
+                                               "Начать заново"}),
                          [](const auto& info) { return std::string(info.param.button); });
 
 struct Shown {
@@ -309,6 +313,42 @@ TEST_F(TrustworthyResultsTest, TheWindowShowsAtOnceWhileThePublisherSaysNothing)
   EXPECT_TRUE(busy);
   EXPECT_TRUE(window.TeamPageList().empty());
   EXPECT_TRUE(Control("pan2")->isVisibleTo(window_.get()));
+}
+
+// The publisher was down at start-up and the team list could not be read.
+TEST_F(TrustworthyResultsTest, ATeamListNotReadIsSaidAndReadAgainByStart) {
+  std::atomic<bool> list_fails = true;
+  server_.server().Get("/brr/beturl.txt", [&](const httplib::Request&, httplib::Response& res) {
+    if (list_fails) {
+      res.status = 503;
+      return;
+    }
+    res.set_content("A>>" + server_.base() + "team/a.html>>\r\n", "text/plain");
+  });
+  site_.pages["/team/a.html"] =
+      "<table><tr><td>1</td><td><b>A</b></td><td>2</td><td>1</td><td>1</td><td>0</td>"
+      "<td>3-1</td><td>x</td><td>4</td></tr></table><p>Матчи с участием</p>";
+  MainWindow& window = OpenSite();
+  ASSERT_TRUE(window.TeamPageList().empty());
+  Start();
+  const std::string list = server_.base() + "brr/beturl.txt";
+  EXPECT_EQ(Status(), "3 matches · 3 read · 0 not read · pages with problems: 1");
+  ASSERT_EQ(window.ShownReport().size(), 1u);
+  EXPECT_EQ(window.ShownReport()[0].address, list);
+  EXPECT_NE(ReadFile(folder_ / "run-report.log").find(list + "\tstatus 503"), std::string::npos);
+  // No team page could be looked up: the league and totals rows are not read, not zeros.
+  window.NextGrid1CellClick(3, 0);
+  EXPECT_EQ(Control<QTableWidget>("TUR")->item(0, 0)->text(), "–");
+  EXPECT_EQ(Control<QTableWidget>("TOT_COM")->item(1, 1)->text(), "–");
+
+  // The publisher is back: "Start again" reads the list, and the team pages with it.
+  list_fails = false;
+  Control<QAction>("StartAgain1")->trigger();
+  EXPECT_EQ(window.TeamPageList().size(), 1u);
+  EXPECT_TRUE(site_.Requested("GET /team/a.html"));
+  EXPECT_EQ(Status(), "3 matches · 3 read · 0 not read");
+  window.NextGrid1CellClick(3, 0);
+  EXPECT_EQ(Control<QTableWidget>("TUR")->item(0, 1)->text(), "A");
 }
 
 TEST_F(TrustworthyResultsTest, StartPressedBeforeTheListArrivesUsesIt) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
@@ -107,6 +108,39 @@ TEST_F(SaveResultsTest, EverySaveReplacesTheWholeFile) {
   EXPECT_EQ(fs::file_size(folder_ / "saves.txt"), 0u);
   // Nothing but the file itself is left in the folder.
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+}
+
+TEST_F(SaveResultsTest, ASaveReplacedByOtherContentIsKeptUnderItsDateTheLastTwenty) {
+  const fs::path data = folder_ / "data";
+  const auto save = [&](const MatchTable& table, int second) {
+    SaveContext context = Context("ENG");
+    context.previous_saves_folder = data.string();
+    context.now =
+        "2026-03-05_10-00-" + std::string(second < 10 ? "0" : "") + std::to_string(second);
+    SaveResults(table, context);
+  };
+  const auto kept = [&] {
+    std::vector<std::string> names;
+    if (!fs::exists(data)) return names;
+    for (const auto& entry : fs::directory_iterator(data)) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  };
+  save({Row("A", 1, 2)}, 0);
+  save({Row("A", 1, 2)}, 1);  // the same content: nothing to keep
+  EXPECT_TRUE(kept().empty());
+  save({}, 2);  // an empty table replaces the saved rows: they are kept
+  ASSERT_EQ(kept(), std::vector<std::string>{"saves-2026-03-05_10-00-02.txt"});
+  EXPECT_EQ(ReadFile(data / kept()[0]), SavedText({Row("A", 1, 2)}, ','));
+  EXPECT_EQ(fs::file_size(folder_ / "saves.txt"), 0u);
+
+  for (int second = 3; second < 30; ++second) save({Row("A", second, 2)}, second);
+  const auto names = kept();
+  ASSERT_EQ(names.size(), 20u);
+  EXPECT_EQ(names.front(), "saves-2026-03-05_10-00-10.txt");
+  EXPECT_EQ(ReadFile(data / names.back()), SavedText({Row("A", 28, 2)}, ','));
 }
 
 TEST_F(SaveResultsTest, AWriteProtectedFileStaysAndAReplacedFileKeepsItsMode) {

@@ -229,11 +229,16 @@ class ReadAheadTest : public ::testing::Test {
           {
             std::unique_lock lock(mutex);
             ++requests[request.path];
+            if (hold_while) {
+              hung_released.wait_for(lock, 10s, [&] { return released || !hold_while(request); });
+            }
             const auto found = answers.find(request.path);
             answer = found != answers.end() ? found->second : Answer{.body = "", .status = 404};
             if (site_rule) site_rule(request, answer);
             if (answer.hung) hung_released.wait_for(lock, 10s, [this] { return released; });
           }
+          // An answer may end another request's hold.
+          hung_released.notify_all();
           response.status = answer.status;
           if (!answer.set_cookie.empty()) response.set_header("Set-Cookie", answer.set_cookie);
           if (!answer.retry_after.empty()) response.set_header("Retry-After", answer.retry_after);
@@ -329,6 +334,8 @@ class ReadAheadTest : public ::testing::Test {
   // Changes the laid-out answer as the site sees fit (cookies, throttling);
   // runs with the lock held.
   std::function<void(const httplib::Request&, Answer&)> site_rule;
+  // Keeps a request waiting, unanswered, while it says so; runs with the lock held.
+  std::function<bool(const httplib::Request&)> hold_while;
   std::map<std::string, int> requests;
   std::vector<std::string> team_page_list{"Unrelated>>http://127.0.0.1:1/>>"};
   int messages_processed = 0;
@@ -420,6 +427,39 @@ TEST_F(ReadAheadTest, CookiesSetDuringThePassReadAsOneByOne) {
     ReadAhead ahead(fetcher, PlanPass(table, server.base(), team_page_list));
     ExpectSame(LoadAhead(table, ahead), one_by_one);
   }
+}
+
+// The site changes its session at the third statistics page it answers and
+// refuses every page sent without the new session from then on. Reading ahead,
+// the third answer goes to a later row while row 2's page waits at the site:
+// that page, and any other refused after the change, is read again with the
+// new cookie, so the table is the one read one by one.
+TEST_F(ReadAheadTest, PagesRefusedAfterTheSessionChangedAreReadAgain) {
+  int statistics_answered = 0;
+  site_rule = [&](const httplib::Request& request, Answer& answer) {
+    if (statistics_answered >= 3 &&
+        request.get_header_value("Cookie").find("session=s2") == std::string::npos) {
+      answer = {.body = "no session", .status = 403};
+      return;
+    }
+    if (request.path.starts_with("/stat/") && ++statistics_answered == 3) {
+      answer.set_cookie = "session=s2; Path=/";
+    }
+  };
+  const MatchTable table = ServeMatches(8);
+  CurlHttpClient one_by_one_client;
+  const auto one_by_one = LoadInTurn(table, one_by_one_client);
+  for (const auto& outcome : one_by_one) ASSERT_EQ(outcome.step1, one_by_one[0].step1);
+
+  statistics_answered = 0;
+  hold_while = [&](const httplib::Request& request) {
+    return request.path == "/stat/2" && statistics_answered < 3;
+  };
+  CurlHttpClient client;
+  MultiFetcher fetcher(client);
+  ReadAhead ahead(fetcher, PlanPass(table, server.base(), team_page_list));
+  ExpectSame(LoadAhead(table, ahead), one_by_one);
+  EXPECT_EQ(Requests("/stat/2"), 1 + 2);
 }
 
 // Pages answered 429 or 503 with a short Retry-After are read after the wait.

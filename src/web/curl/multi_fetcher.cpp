@@ -12,6 +12,12 @@ constexpr long kConnectionsPerHost = 6;
 // idle connections beyond it are closed, oldest first.
 constexpr long kCachedConnections = 4 * kConnectionsPerHost;
 constexpr std::size_t kIdleHandles = kCachedConnections;
+// A page refused again after as many cookie changes is taken as refused.
+constexpr int kRefusalRetries = 2;
+
+bool Refusal(const FetchResult& result) {
+  return result.failure == FetchFailure::kStatus && (result.status == 401 || result.status == 403);
+}
 
 }  // namespace
 
@@ -31,7 +37,7 @@ MultiFetcher::~MultiFetcher() {
 }
 
 void MultiFetcher::Start(const std::string& address) {
-  if (running_.contains(address) || done_.contains(address)) return;
+  if (running_.contains(address) || done_.contains(address) || refused_.contains(address)) return;
   if (std::any_of(queued_.begin(), queued_.end(),
                   [&](const Queued& queued) { return queued.address == address; })) {
     return;
@@ -43,16 +49,18 @@ void MultiFetcher::Start(const std::string& address) {
     LaunchDue();
     return;
   }
-  Launch(address, 0);
+  Launch(address, 0, 0);
 }
 
-void MultiFetcher::Launch(const std::string& address, int retries) {
+void MultiFetcher::Launch(const std::string& address, int retries, int refusals) {
   auto transfer = std::make_unique<Transfer>(IdleHandle(), limits_);
   CURL* handle = transfer->handle.get();
   transfer->address = address;
   transfer->origin = OriginOf(address);
   transfer->retries = retries;
+  transfer->refusals = refusals;
   transfer->sent_generation = cookie_history_.generation();
+  transfer->launch = launches_++;
   PrepareGet(handle, address, headers_.get());
   transfer->collector.Attach(handle);
   curl_easy_setopt(handle, CURLOPT_PRIVATE, transfer.get());
@@ -73,7 +81,7 @@ void MultiFetcher::LaunchDue() {
     }
     const Queued queued = std::move(*it);
     it = queued_.erase(it);
-    Launch(queued.address, queued.retries);
+    Launch(queued.address, queued.retries, queued.refusals);
   }
 }
 
@@ -95,6 +103,8 @@ std::chrono::milliseconds MultiFetcher::WaitBound(std::chrono::milliseconds max_
 }
 
 void MultiFetcher::Poll(std::chrono::milliseconds max_wait) {
+  // A transfer abandoned meanwhile may have been the last a refusal waited for.
+  if (JudgeRefused()) return;
   LaunchDue();
   if (running_.empty() && queued_.empty()) return;
   int still_running = 0;
@@ -125,11 +135,13 @@ std::size_t MultiFetcher::BytesHeld() const {
   std::size_t bytes = 0;
   for (const auto& [address, transfer] : running_) bytes += transfer->collector.BodySize();
   for (const auto& [address, finished] : done_) bytes += finished.result.body.size();
+  for (const auto& [address, refused] : refused_) bytes += refused.finished.result.body.size();
   return bytes;
 }
 
 void MultiFetcher::Abandon(const std::string& address) {
   done_.erase(address);
+  refused_.erase(address);
   std::erase_if(queued_, [&](const Queued& queued) { return queued.address == address; });
   if (auto node = running_.extract(address); !node.empty()) Retire(*node.mapped());
 }
@@ -171,16 +183,48 @@ bool MultiFetcher::CollectFinished() {
       long& limit = host_limits_.try_emplace(transfer.origin, kConnectionsPerHost).first->second;
       limit = std::max(1L, limit / 2);
       if (transfer.retries < kThrottleRetries) {
-        queued_.push_back(
-            {.address = address, .due = Clock::now() + *wait, .retries = transfer.retries + 1});
+        queued_.push_back({.address = address,
+                           .due = Clock::now() + *wait,
+                           .retries = transfer.retries + 1,
+                           .refusals = transfer.refusals});
         continue;
       }
     }
-    done_[address] = {transfer.collector.Finish(code), stamp};
+    FetchResult result = transfer.collector.Finish(code);
+    if (Refusal(result) && transfer.refusals < kRefusalRetries) {
+      refused_[address] = {.finished = {std::move(result), stamp},
+                           .refusals = transfer.refusals + 1,
+                           .launches_before = launches_};
+      continue;
+    }
+    done_[address] = {std::move(result), stamp};
     any = true;
   }
+  any = JudgeRefused() || any;
   LaunchDue();
   return any;
+}
+
+bool MultiFetcher::JudgeRefused() {
+  bool stored = false;
+  for (auto it = refused_.begin(); it != refused_.end();) {
+    Refused& refused = it->second;
+    const bool earlier_running = std::any_of(
+        running_.begin(), running_.end(),
+        [&](const auto& entry) { return entry.second->launch < refused.launches_before; });
+    if (earlier_running) {
+      ++it;
+      continue;
+    }
+    if (cookie_history_.generation() > refused.finished.stamp.sent) {
+      queued_.push_back({.address = it->first, .due = Clock::now(), .refusals = refused.refusals});
+    } else {
+      done_[it->first] = std::move(refused.finished);
+      stored = true;
+    }
+    it = refused_.erase(it);
+  }
+  return stored;
 }
 
 }  // namespace kavero

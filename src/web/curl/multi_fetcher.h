@@ -3,10 +3,14 @@
 // Every request is sent and judged exactly like the single client's, with its
 // cookies; connections are kept alive and at most six go to one host. A
 // throttled page waits out the server's wait without holding up the others and
-// is asked again, and its host gets fewer connections from then on.
+// is asked again, and its host gets fewer connections from then on. A page
+// refused (401, 403) is asked again when an answer set a cookie after it went
+// out; it is judged once every request under way when its refusal came is in,
+// since any of them may have brought the cookie the server now wants.
 #include <curl/curl.h>
 
 #include <chrono>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -62,8 +66,10 @@ class MultiFetcher : public PageBatch {
     AnswerCollector collector;
     std::string address;
     std::string origin;
-    int retries = 0;  // throttled answers before this one
+    int retries = 0;   // throttled answers before this one
+    int refusals = 0;  // refused answers before this one
     int sent_generation = 0;
+    std::uint64_t launch = 0;  // the order in which the transfers went out
   };
   // A page not yet sent: its host has no free connection, or the server's
   // wait after a throttled answer is not over.
@@ -71,13 +77,20 @@ class MultiFetcher : public PageBatch {
     std::string address;
     Clock::time_point due;
     int retries = 0;
+    int refusals = 0;
   };
   struct Finished {
     FetchResult result;
     CookieStamp stamp;
   };
+  // A refusal waiting for the transfers launched before it came.
+  struct Refused {
+    Finished finished;
+    int refusals = 0;
+    std::uint64_t launches_before = 0;
+  };
 
-  void Launch(const std::string& address, int retries);
+  void Launch(const std::string& address, int retries, int refusals);
   // Sends the queued pages that are due, in the order they were queued, while
   // their hosts have room.
   void LaunchDue();
@@ -90,6 +103,9 @@ class MultiFetcher : public PageBatch {
   // Stores the results of finished transfers, queueing throttled ones again;
   // tells whether there were any.
   bool CollectFinished();
+  // Refusals whose earlier transfers are all in: asked again after a cookie
+  // change, else stored. Tells whether any was stored.
+  bool JudgeRefused();
 
   CURLSH* cookies_;
   HttpLimits limits_;
@@ -98,6 +114,8 @@ class MultiFetcher : public PageBatch {
   std::unordered_map<std::string, std::unique_ptr<Transfer>> running_;
   std::deque<Queued> queued_;
   std::unordered_map<std::string, Finished> done_;
+  std::unordered_map<std::string, Refused> refused_;
+  std::uint64_t launches_ = 0;
   // Transfers under way per host, and the fewer connections allowed to hosts that throttled.
   std::unordered_map<std::string, long> running_per_host_;
   std::unordered_map<std::string, long> host_limits_;
