@@ -27,8 +27,8 @@
 #include "app/match_table_model.h"
 #include "app/qt_translations.h"
 #include "app/regional.h"
-#include "app/row_keys.h"
 #include "app/report_texts.h"
+#include "app/row_keys.h"
 #include "app/start_pictures.h"
 #include "app/widget_text.h"
 #include "app/window_fit.h"
@@ -321,23 +321,24 @@ SaveOutcome MainWindow::SaveResultsOf(const MatchTable& table) {
   // The probe and the post keep the window answering while the publisher thinks.
   const auto pumping = ID.NewPumpingClient([this] { ProcessMessages(); });
   HttpClient& client = *pumping;
-  return SaveResults(
-      table, {.language = current_language_,
-              .today = TodayText(),
-              .decimal_separator = config_.regional.decimal_separator,
-              .file_path = config_.saves_path,
-              .client = client,
-              .publishing_server = config_.publishing_server,
-              .probe =
-                  [this, probe_limits](const std::string& address) {
-                    return KeepingTurn([probe = url_responds_, address,
-                                        probe_limits] { return probe(address, probe_limits); },
+  return SaveResults(table, {.language = current_language_,
+                             .today = TodayText(),
+                             .decimal_separator = config_.regional.decimal_separator,
+                             .file_path = config_.saves_path,
+                             .client = client,
+                             .publishing_server = config_.publishing_server,
+                             .probe =
+                                 [this, probe_limits](const std::string& address) {
+                                   return KeepingTurn(
+                                       [probe = url_responds_, address, probe_limits] {
+                                         return probe(address, probe_limits);
+                                       },
                                        [this] { ProcessMessages(); });
-                  },
-              .previous_saves_folder = config_.previous_saves_folder,
-              .now = QDateTime::currentDateTime()
-                         .toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss-zzz"))
-                         .toStdString()});
+                                 },
+                             .previous_saves_folder = config_.previous_saves_folder,
+                             .now = QDateTime::currentDateTime()
+                                        .toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss-zzz"))
+                                        .toStdString()});
 }
 
 void MainWindow::Save1Click() {

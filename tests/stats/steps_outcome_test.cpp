@@ -9,10 +9,16 @@
 namespace kavero {
 namespace {
 
-const PageProblem kOld{
-    .address = "http://site/old", .fault = PageFault::kStatus, .status = 500, .detail = ""};
-const PageProblem kNew{
-    .address = "http://site/new", .fault = PageFault::kFailed, .status = 0, .detail = "timed out"};
+const PageProblem kOld{.address = "http://site/old",
+                       .fault = PageFault::kStatus,
+                       .status = 500,
+                       .detail = "",
+                       .match = ""};
+const PageProblem kNew{.address = "http://site/new",
+                       .fault = PageFault::kFailed,
+                       .status = 0,
+                       .detail = "timed out",
+                       .match = ""};
 
 enum class Before { kUnread, kRead, kNotRead };
 
