@@ -26,7 +26,9 @@
 namespace kavero::app {
 namespace {
 
-constexpr QSize kPlotSize(620, 760);
+constexpr QSize kPlotSize(500, 660);
+// Room for the plot and the scroll area's frame and bar.
+constexpr int kPlotPaneWidth = 530;
 
 struct Outcome {
   BacktestReport report;
@@ -47,7 +49,7 @@ PastSeasonsDialog::PastSeasonsDialog(bool russian, QWidget* parent)
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(russian ? QStringLiteral("Проверка на прошлых сезонах")
                          : QStringLiteral("Check on past seasons"));
-  resize(1180, 640);
+  resize(1320, 720);
 
   progress_->setObjectName(QStringLiteral("PastSeasonsProgress"));
   progress_->setRange(0, 0);  // busy: the replay takes well under a second per league
@@ -61,7 +63,7 @@ PastSeasonsDialog::PastSeasonsDialog(bool russian, QWidget* parent)
   auto* plot_area = new QScrollArea(this);
   plot_area->setWidget(plot_);
   plot_area->setWidgetResizable(true);
-  plot_area->setMinimumWidth(kPlotSize.width() / 2);
+  plot_area->setMinimumWidth(kPlotPaneWidth);
   copy_->setObjectName(QStringLiteral("PastSeasonsCopy"));
   copy_->setEnabled(false);
   connect(copy_, &QPushButton::clicked, this,
@@ -71,8 +73,8 @@ PastSeasonsDialog::PastSeasonsDialog(bool russian, QWidget* parent)
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* panes = new QHBoxLayout;
-  panes->addWidget(report_, 3);
-  panes->addWidget(plot_area, 2);
+  panes->addWidget(report_, 1);
+  panes->addWidget(plot_area, 0);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(progress_);
   layout->addLayout(panes);
