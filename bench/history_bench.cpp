@@ -37,7 +37,7 @@ MatchTable LineOfRun(int run) {
     row.step1 = 1.25;
     row.step2 = 2.4;
     row.goals_model =
-        GoalsModel{1.4, 1.2, 2.6, 2.5, 0.06, {0.45, 0, 0.9, -0.1, 0.5}, {0.55, 0, 1.1, 0.1, 0.5}};
+        GoalsModel{2.6, 2.5, 0.06, {0.45, 0, 0.9, -0.1, 0.5}, {0.55, 0, 1.1, 0.1, 0.5}};
     rows.push_back(std::move(row));
   }
   return rows;
