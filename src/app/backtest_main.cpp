@@ -10,6 +10,8 @@
 #include "app/plots/backtest_plot.h"
 #include "backtest/backtest_options.h"
 #include "backtest/backtest_run.h"
+#include "backtest/calibration_fit.h"
+#include "backtest/mark_records.h"
 #include "backtest/matches_csv.h"
 #include "backtest/report_text.h"
 
@@ -48,8 +50,22 @@ int main(int argc, char** argv) {
     return 0;
   }
   const auto run = kavero::RunBacktest(options.paths, options.prices);
+  if (options.fit) {
+    const auto fit = kavero::FitCalibration(run.replay);
+    std::printf(
+        "Fitted on %d matches: logit(chance) = shift + slope * logit(market's fair chance)\n"
+        "shift %.3f\nslope %.3f\n",
+        fit.matches, fit.shift, fit.slope);
+    return 0;
+  }
   std::cout << kavero::FormatReport(run.report, kavero::EnglishReportWords());
   int status = 0;
+  if (!options.mark_records_file.empty() &&
+      !WriteText(options.mark_records_file,
+                 kavero::MarkRecordsText(kavero::CollectMarkRecords(run.replay, run.report)))) {
+    std::cerr << "kavero-backtest: cannot write " << options.mark_records_file << "\n";
+    status = 1;
+  }
   if (!options.matches_file.empty() &&
       !WriteText(options.matches_file, kavero::MatchesCsv(run.replay))) {
     std::cerr << "kavero-backtest: cannot write " << options.matches_file << "\n";

@@ -70,6 +70,7 @@ Captions English(const QString& step1, const QString& step2, const QString& save
       .save1 = QStringLiteral("Save"),
       .go_total_all1 = QStringLiteral("Go Total All"),
       .export_csv = QStringLiteral("Export CSV…"),
+      .past_seasons = QStringLiteral("Check on past seasons…"),
       .hint_language = HintLanguage::kEnglish,
       .match_hints = kEnglishMatchHints,
       .history_hints = kEnglishHistoryHints,
@@ -112,6 +113,7 @@ const Captions& RussianCaptions() {
       .save1 = QStringLiteral("Сохранить"),
       .go_total_all1 = QStringLiteral("Обработать все"),
       .export_csv = QStringLiteral("Экспорт CSV…"),
+      .past_seasons = QStringLiteral("Проверка на прошлых сезонах…"),
       .hint_language = HintLanguage::kRussian,
       .match_hints =
           {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/mark_record_hints.h"
 #include "results/general_format.h"
 
 namespace kavero::app {
@@ -19,14 +20,13 @@ QString Percent(double share, int decimals, char decimal_separator) {
   return Number(share * 100, decimals, decimal_separator) + QStringLiteral(" %");
 }
 
-// "+4.6 %" or "−9.8 %" (a true minus sign).
+}  // namespace
+
 QString SignedPercent(double share, char decimal_separator) {
   const double shown = std::round(share * 1000) / 10;
   const QString sign = shown < 0 ? QStringLiteral("−") : QStringLiteral("+");
   return sign + Percent(std::abs(shown) / 100, 1, decimal_separator);
 }
-
-}  // namespace
 
 QString GoalsModelLine(const GoalsModel& model, HintLanguage language, char decimal_separator) {
   const bool russian = language == HintLanguage::kRussian;
@@ -57,10 +57,12 @@ QString EdgeMarkHint(HintLanguage language) {
   return language == HintLanguage::kRussian
              ? QStringLiteral(
                    "Жирным на голубом: по модели голов ставка на эту сторону "
-                   "приносит в среднем на 5 % и более сверх ставки")
+                   "приносит в среднем на 5 % и более сверх ставки\n") +
+                   ValueMarkRecordHint(language)
              : QStringLiteral(
                    "Bold on pale blue: by the goals model a bet on this side "
-                   "returns on average 5 % or more above the stake");
+                   "returns on average 5 % or more above the stake\n") +
+                   ValueMarkRecordHint(language);
 }
 
 }  // namespace kavero::app

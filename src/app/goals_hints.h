@@ -14,11 +14,14 @@ enum class HintLanguage { kEnglish, kRussian };
 // over +4.6 %, under −9.8 %", numbers with `decimal_separator`.
 QString GoalsModelLine(const GoalsModel& model, HintLanguage language, char decimal_separator);
 
+// "+4.6 %" or "−9.8 %" (a true minus sign), one decimal.
+QString SignedPercent(double share, char decimal_separator);
+
 // Whether the odds cell at `column` (6 under, 7 over) carries the edge mark.
 bool EdgeMarked(const MatchRow& row, int column);
 // The mark: bold text on this background, apart from the indicators' red and green.
 QColor EdgeMarkBackground();
-// The hint of the Under and Over headers.
+// The hint of the Under and Over headers, with the mark's record on real football.
 QString EdgeMarkHint(HintLanguage language);
 
 }  // namespace kavero::app

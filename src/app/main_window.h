@@ -1,6 +1,7 @@
 #pragma once
 // The program's single window: a thin shell over the core. The match tables and
 // the program-wide texts live here as plain data; the widgets only show them.
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -9,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/goals_hints.h"
 #include "app/window_config.h"
 #include "base/match_table.h"
 #include "base/page_report.h"
@@ -55,6 +57,8 @@ class MainWindow : public QWidget {
   std::function<bool(const QUrl&)> open_url;
   // Asks where to export a table, offering `suggested`; empty when cancelled.
   std::function<QString(const QString& suggested)> choose_csv_path;
+  // Asks for season files or a folder for the backtest, opening on `start`; empty when cancelled.
+  std::function<QStringList(const QString& start)> choose_seasons;
 
   const std::string& CurrentLanguage() const { return current_language_; }
   const std::vector<std::string>& TeamPageList() const { return team_page_list_; }
@@ -110,6 +114,8 @@ class MainWindow : public QWidget {
   const PageReport& ShownReport() const { return shown_report_; }
   void ExportCsv1Click();
   void ExportCsv2Click();
+  // "Check on past seasons…": the backtest on the chosen files in a dialog of its own.
+  void PastSeasonsClick();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -121,6 +127,7 @@ class MainWindow : public QWidget {
   void BuildResultsPanel();
   void BuildMatchGrids();
   void BuildMenus();
+  void BuildPastSeasonsItems();
   void ConnectHandlers();
   void ApplyCaptions(const Captions& captions);
   void FormCreate();
@@ -261,6 +268,10 @@ class MainWindow : public QWidget {
   // it whole, or scrolls it where the screen is smaller.
   void FitToScreen();
   QWidget* canvas_ = nullptr;
+
+  QAction* PastSeasons1 = nullptr;
+  QAction* PastSeasons2 = nullptr;
+  HintLanguage captions_language_ = HintLanguage::kEnglish;  // of the captions last applied
 };
 
 }  // namespace kavero::app

@@ -188,6 +188,7 @@ void MainWindow::BuildMenus() {
   const QIcon export_icon = style()->standardIcon(QStyle::SP_FileDialogDetailedView);
   ExportCsv1 = make_item(spSkinPopupMenu1, "ExportCsv1", export_icon);
   ExportCsv2 = make_item(spSkinPopupMenu2, "ExportCsv2", export_icon);
+  BuildPastSeasonsItems();
 }
 
 void MainWindow::ApplyCaptions(const Captions& captions) {
@@ -217,6 +218,9 @@ void MainWindow::ApplyCaptions(const Captions& captions) {
   GoTotalAll1->setText(captions.go_total_all1);
   ExportCsv1->setText(captions.export_csv);
   ExportCsv2->setText(captions.export_csv);
+  PastSeasons1->setText(captions.past_seasons);
+  PastSeasons2->setText(captions.past_seasons);
+  captions_language_ = captions.hint_language;
   next_grid1_model_->SetHintLanguage(captions.hint_language);
   next_grid2_model_->SetHintLanguage(captions.hint_language);
 }

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <numeric>
 
+#include "app/mark_record_hints.h"
 #include "app/widget_text.h"
 #include "results/general_format.h"
 
@@ -154,6 +155,10 @@ QVariant MatchTableModel::headerData(int section, Qt::Orientation orientation, i
   if (role == Qt::ToolTipRole) {
     if (section == kUnderColumn || section == kOverColumn) {
       return header_hints_[section] + QLatin1Char('\n') + EdgeMarkHint(hint_language_);
+    }
+    if (section == kStep1Column || section == kStep2Column) {
+      return header_hints_[section] + QLatin1Char('\n') +
+             StepMarkRecordHint(section == kStep1Column ? 1 : 2, hint_language_);
     }
     return header_hints_[section];
   }

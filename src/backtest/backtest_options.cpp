@@ -11,7 +11,12 @@ ParsedOptions ParseBacktestOptions(std::span<const std::string_view> arguments) 
       options.help = true;
       return {options, ""};
     }
-    if (argument == "--prices" || argument == "--matches" || argument == "--plot") {
+    if (argument == "--fit") {
+      options.fit = true;
+      continue;
+    }
+    if (argument == "--prices" || argument == "--matches" || argument == "--plot" ||
+        argument == "--mark-records") {
       if (i + 1 == arguments.size())
         return {std::nullopt, std::string(argument) + " needs a value"};
       const std::string_view value = arguments[++i];
@@ -19,6 +24,8 @@ ParsedOptions ParseBacktestOptions(std::span<const std::string_view> arguments) 
         options.matches_file = value;
       } else if (argument == "--plot") {
         options.plot_file = value;
+      } else if (argument == "--mark-records") {
+        options.mark_records_file = value;
       } else if (auto prices = ChoosePrices(value)) {
         options.prices = std::move(*prices);
       } else {
@@ -44,6 +51,11 @@ std::string_view BacktestUsage() {
          "                  as the files write it (B365, P or PS, PC...)\n"
          "  --matches FILE  writes one CSV row per evaluated match\n"
          "  --plot FILE     draws the calibration and the marks' returns (.svg or .png)\n"
+         "  --mark-records FILE\n"
+         "                  writes what each mark has been worth, for the window's header\n"
+         "                  hints (data/mark-records.txt, from data/seasons)\n"
+         "  --fit           prints the goals model's recalibration of the market's chance\n"
+         "                  fitted on these seasons, instead of the report\n"
          "  --help          shows this\n";
 }
 

@@ -14,6 +14,8 @@ struct BacktestOptions {
   std::vector<std::string> paths;
   PriceChoice prices;
   std::string matches_file, plot_file;  // empty: not written
+  std::string mark_records_file;        // empty: not written
+  bool fit = false;  // prints the goals model's recalibration instead of the report
   bool help = false;
 };
 

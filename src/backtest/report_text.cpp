@@ -39,7 +39,7 @@ class Writer {
   }
   std::string Range(const Interval& interval, bool sign) const {
     const auto show = [&](double value) { return sign ? SignedPercent(value) : Percent(value); };
-    return "(" + show(interval.low) + " to " + show(interval.high) + ")";
+    return Fill(words_.interval, {show(interval.low), show(interval.high)});
   }
 
  private:

@@ -35,9 +35,11 @@ struct ReportWords {
   std::string_view scores_title;
   std::array<std::string_view, 3> score_columns;            // what, Brier, log loss
   std::string_view model_chance, market_chance, base_rate;  // base_rate: %1 the rate
+  std::string_view interval;                                // %1 low, %2 high
 };
 
 const ReportWords& EnglishReportWords();
+const ReportWords& RussianReportWords();
 
 // `pattern` with %1, %2, ... replaced by `values`.
 std::string Fill(std::string_view pattern, const std::vector<std::string>& values);

@@ -184,9 +184,9 @@ TEST_F(GoalsAndExportTest, TheItemComesAfterTheOthersInBothMenusAndLanguages) {
     return out;
   };
   EXPECT_EQ(names("spSkinPopupMenu1"),
-            QStringList({"Save1", "GoTotalAll1", "ExportCsv1", "StartAgain1"}));
+            QStringList({"Save1", "GoTotalAll1", "ExportCsv1", "PastSeasons1", "StartAgain1"}));
   EXPECT_EQ(names("spSkinPopupMenu2"),
-            QStringList({"SAVE2", "GoTotalAll2", "ExportCsv2", "StartAgain2"}));
+            QStringList({"SAVE2", "GoTotalAll2", "ExportCsv2", "PastSeasons2", "StartAgain2"}));
   EXPECT_EQ(Control<QAction>("ExportCsv1")->text(), "Export CSV…");
   window.RClick();
   EXPECT_EQ(Control<QAction>("ExportCsv1")->text(), "Экспорт CSV…");

@@ -1,0 +1,40 @@
+// "Check on past seasons…" on the context menu of either match table, right
+// after "Export CSV…".
+#include <QFile>
+#include <QMenu>
+#include <QStyle>
+
+#include "app/main_window.h"
+#include "app/past_seasons_dialog.h"
+
+namespace kavero::app {
+
+void MainWindow::BuildPastSeasonsItems() {
+  const QIcon icon = style()->standardIcon(QStyle::SP_FileDialogContentsView);
+  const auto add = [this, &icon](QMenu* menu, QAction* after, const char* name) {
+    auto* action = new QAction(icon, QString(), menu);
+    action->setObjectName(QString::fromLatin1(name));
+    const QList<QAction*> actions = menu->actions();
+    const qsizetype at = actions.indexOf(after);
+    menu->insertAction(at >= 0 && at + 1 < actions.size() ? actions[at + 1] : nullptr, action);
+    connect(action, &QAction::triggered, this, [this] { Guarded([this] { PastSeasonsClick(); }); });
+    return action;
+  };
+  PastSeasons1 = add(spSkinPopupMenu1, ExportCsv1, "PastSeasons1");
+  PastSeasons2 = add(spSkinPopupMenu2, ExportCsv2, "PastSeasons2");
+  choose_seasons = [this](const QString& start) {
+    return ChooseSeasons(this, start, captions_language_ == HintLanguage::kRussian);
+  };
+}
+
+void MainWindow::PastSeasonsClick() {
+  const QStringList chosen = choose_seasons(ShippedSeasonsFolder());
+  if (chosen.isEmpty()) return;
+  std::vector<std::string> paths;
+  for (const QString& path : chosen) paths.push_back(QFile::encodeName(path).toStdString());
+  auto* dialog = new PastSeasonsDialog(captions_language_ == HintLanguage::kRussian, this);
+  dialog->show();
+  dialog->Run(std::move(paths));
+}
+
+}  // namespace kavero::app
