@@ -35,7 +35,8 @@ std::optional<PageProblem> FetchProblem(std::string_view address, const FetchRes
   return PageProblem{.address = std::string(address),
                      .fault = FaultOf(answer.failure),
                      .status = answer.status,
-                     .detail = answer.error};
+                     .detail = answer.error,
+                     .match = {}};
 }
 
 }  // namespace kavero
