@@ -8,9 +8,6 @@
 
 namespace kavero::history {
 
-// Reads a date written with a Qt date pattern (the inverse of FormatDate).
-std::optional<Date> ParseDate(std::string_view text, std::string_view pattern);
-
 std::string DayKey(const Date& date);
 // The day key of a date text in the pattern; "" when it does not read.
 std::string DayKey(std::string_view text, std::string_view pattern);

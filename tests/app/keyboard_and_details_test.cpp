@@ -25,10 +25,6 @@ class KeyboardAndDetailsTest : public WindowTest {
     server_.Start();
     return Open(Config(server_.base()));
   }
-  void Start(bool read_statistics) {
-    Control<QCheckBox>("ch")->setChecked(!read_statistics);
-    Control<QPushButton>("spSkinXFormButton1")->click();
-  }
   ElidedLabel* MatchName() { return Control<ElidedLabel>("match_name"); }
 
   FixtureSite site_;

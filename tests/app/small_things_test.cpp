@@ -44,10 +44,6 @@ class SmallThingsTest : public WindowTest {
     server_.Start();
     return Open(Config(server_.base()));
   }
-  void Start(bool read_statistics) {
-    Control<QCheckBox>("ch")->setChecked(!read_statistics);
-    Control<QPushButton>("spSkinXFormButton1")->click();
-  }
   QString Status() {
     return QString(Control<StatusLine>("statusLine")->FullText())
         .replace(QChar(0x00A0), QLatin1Char(' '));

@@ -3,7 +3,9 @@
 // message boxes and browser requests recorded instead of shown.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -91,6 +93,11 @@ class WindowTest : public ::testing::Test {
     return widget;
   }
   QString Caption(const char* name) { return Control<QLabel>(name)->text(); }
+  // Start pressed with the box ticked or not.
+  void Start(bool read_statistics) {
+    Control<QCheckBox>("ch")->setChecked(!read_statistics);
+    Control<QPushButton>("spSkinXFormButton1")->click();
+  }
 
   kavero::testing::LoopbackServer server_;
   std::filesystem::path folder_;
