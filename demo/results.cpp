@@ -102,6 +102,7 @@ void PlayFixtures(World& world, const std::vector<Fixture>& scheduled,
   });
 
   std::vector<int> season_start;
+  season_start.reserve(plans.size());
   for (const SeasonPlan& plan : plans) season_start.push_back(plan.season_start);
   for (const Fixture* fixture : played) {
     const int c = world.ChampionshipOf(*fixture);

@@ -188,7 +188,7 @@ Status HistoryStore::SaveRun(const RunRecord& run) {
     }
     if (code == SQLITE_DONE) code = db_.Execute("COMMIT");
     if (code != SQLITE_OK) {
-      const Status failure = Failure(code);
+      Status failure = Failure(code);
       db_.Execute("ROLLBACK");
       return failure;
     }
