@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/regional.h"
 #include "app/report_texts.h"
+#include "app/run_history.h"
 #include "line/load_line.h"
 #include "results/date_filter.h"
 #include "results/general_format.h"
@@ -42,6 +43,7 @@ void MainWindow::RunAnalysis() {
              config_.regional.short_date_format, &run_report_);
   }
   run_line_problems_ = run_report_.size();
+  history_->NoteLineNames(next_grid1_rows_);
   gauge_.SetMaximum(static_cast<int>(next_grid1_rows_.size()));
   TranslationPass();
   if (!ch->isChecked()) StatisticsPass();
@@ -55,9 +57,10 @@ void MainWindow::RunAnalysis() {
   // A file that cannot be written is reported, and the user still gets the
   // table the run computed rather than a start panel without a Start button.
   Guarded([this] { SaveResultsOf(next_grid2_rows_); });
+  history_->SaveRun(next_grid1_rows_, config_.bookmaker_site, config_.regional.short_date_format);
   ShowResultsScreen();
   ShowRunStatus();
-  LogReport(run_report_, true);
+  LogReport(history_->WithProblem(run_report_, Russian()), true);
 }
 
 void MainWindow::TranslationPass() {
@@ -130,6 +133,7 @@ MainWindow::Steps MainWindow::ReadMatch(StatsPass& pass, MatchTable& table, std:
   const std::string home = table[row].home;
   const std::string away = table[row].away;
   pass.Load(row, match_stats_);
+  SettleFromPagesRead(table[row]);
   NameMatch(match_stats_.problems, table[row].home, table[row].away);
   detail_area_->ShowMatchStats(match_stats_);
   detail_area_->ShowMatchName(table[row]);

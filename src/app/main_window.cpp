@@ -26,6 +26,7 @@
 #include "app/qt_translations.h"
 #include "app/regional.h"
 #include "app/row_keys.h"
+#include "app/run_history.h"
 #include "app/start_pictures.h"
 #include "app/widget_text.h"
 #include "app/window_fit.h"
@@ -66,6 +67,7 @@ MainWindow::MainWindow(const ClientFactories& clients, WindowConfig config, QWid
   BuildLayout();
   BuildStatusLine();
   BuildStopControls();
+  BuildHistory();
   ConnectHandlers();
   FormCreate();
   FitToScreen();

@@ -33,6 +33,7 @@ namespace kavero::app {
 
 class BackgroundGet;
 class DetailArea;
+class RunHistory;
 class MatchTableModel;
 class StatusLine;
 struct Captions;
@@ -249,6 +250,15 @@ class MainWindow : public QWidget {
   // it whole, or scrolls it where the screen is smaller.
   void FitToScreen();
   QWidget* canvas_ = nullptr;
+
+  // The history of runs: app/history_wiring.cpp.
+  void BuildHistory();
+  void SettleFromPagesRead(const MatchRow& row);
+  void ShowMovement(const MatchRow& row);
+  void MyRecordClick();
+  std::unique_ptr<RunHistory> history_;
+  QAction* MyRecord1 = nullptr;
+  QAction* MyRecord2 = nullptr;
 };
 
 }  // namespace kavero::app

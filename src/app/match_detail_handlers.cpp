@@ -35,6 +35,7 @@ void MainWindow::CellClick(MatchTable& table, int row) {
   const std::string away = table[row].away;
   // A click always reads the three pages afresh through the window's client.
   LoadMatchStats(table[row], ID, config_.bookmaker_site, team_page_list_, match_stats_);
+  SettleFromPagesRead(table[row]);
   NameMatch(match_stats_.problems, table[row].home, table[row].away);
   const double step1 = ComputeStep1(match_stats_.home_recent, match_stats_.away_recent);
   const double step2 = ComputeStep2(match_stats_.home_recent, match_stats_.away_recent, home, away);
@@ -53,6 +54,7 @@ void MainWindow::CellClick(MatchTable& table, int row) {
   detail_area_->ShowMatchStats(match_stats_);
   detail_area_->ShowMatchName(table[row]);
   ShowGoalsModel(table[row]);
+  ShowMovement(table[row]);
   RefreshTables();
   if (match_stats_.statistics_failure) {
     ShowStatus(MatchNotReadText(home, away, *match_stats_.statistics_failure, Russian()),

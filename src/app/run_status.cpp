@@ -13,6 +13,7 @@
 #include "app/match_table_model.h"
 #include "app/report_log.h"
 #include "app/report_texts.h"
+#include "app/run_history.h"
 #include "app/run_report_view.h"
 #include "app/status_line.h"
 #include "app/widget_text.h"
@@ -62,7 +63,8 @@ void MainWindow::ShowRunStatus() {
                                    : RunSummaryText(next_grid1_rows_.size(), statistics_read_,
                                                     CountNotRead(next_grid1_rows_),
                                                     run_report_.size() - run_not_read_, Russian());
-  ShowStatus(text, run_report_);
+  ShowStatus(text + history_->TakeStatusNote(Russian()),
+             history_->WithProblem(run_report_, Russian()));
 }
 
 void MainWindow::ShowStatus(const QString& text, PageReport report) {

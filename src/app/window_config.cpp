@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <filesystem>
 
 #include "app/regional.h"
 #include "app/report_log.h"
@@ -19,6 +20,7 @@ WindowConfig DefaultWindowConfig() {
   config.saves_path = (FolderForFiles(program_folder, UserDataFolder()) / "saves.txt").string();
   config.regional = RegionalSettingsOf(QLocale::system());
   config.report_log_path = DefaultReportLogPath();
+  config.history_folder = std::filesystem::path(config.report_log_path).parent_path().string();
   return config;
 }
 

@@ -20,6 +20,7 @@ struct WindowConfig {
   // Fetch the pages of coming rows while a pass reads earlier ones.
   bool read_ahead = true;
   std::string report_log_path;  // the run report on disk; "" writes none
+  std::string history_folder;   // where "history.sqlite" is kept; "" keeps none
   // Where kavero-demo-site answers by default: a line refused there most
   // likely means the demo site was not started.
   std::string demo_site = "http://127.0.0.1:8641/";

@@ -215,11 +215,12 @@ TEST_F(GoalsAndExportTest, ExportWritesTheTableAsItStandsWhereTheUserChose) {
       "\xEF\xBB\xBF"
       "Championship;Date;Time;Home;Away;Total;Under;Over;Step1;Step2;Statistics read;"
       "Expected goals;Over % (model);Under % (model);Over % (market);Under % (market);"
-      "Margin %;Edge over %;Edge under %\r\n";
+      "Margin %;Edge over %;Edge under %;Under first seen;Over first seen\r\n";
+  // No history kept: the first-seen odds are not known.
   EXPECT_EQ(ReadFile(file),
-            header + "Англия;2026-12-28;19:00;C;D;2,5;5,50;1,25;0;0;0;;;;;;;;\r\n" +
+            header + "Англия;2026-12-28;19:00;C;D;2,5;5,50;1,25;0;0;0;;;;;;;;;;\r\n" +
                 "Англия;2026-12-28;19:00;A;B;2,5;5,50;1,25;0;0;1;4,71;84,9;15,1;81,5;18,5;-1,82;"
-                "6,1;-16,8\r\n");
+                "6,1;-16,8;;\r\n");
 
   // A file that cannot be written: the error names it, the earlier file stays.
   chosen_ = QString::fromStdString((folder_ / "no-such-folder" / "export.csv").string());
