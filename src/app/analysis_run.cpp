@@ -57,7 +57,7 @@ void MainWindow::RunAnalysis() {
   // A file that cannot be written is reported, and the user still gets the
   // table the run computed rather than a start panel without a Start button.
   Guarded([this] { SaveResultsOf(next_grid2_rows_); });
-  history_->SaveRun(next_grid1_rows_, config_.bookmaker_site, config_.regional.short_date_format);
+  KeepMarks(next_grid1_rows_);
   ShowResultsScreen();
   ShowRunStatus();
   LogReport(history_->WithProblem(run_report_, Russian()), true);

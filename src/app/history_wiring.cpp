@@ -14,7 +14,7 @@ namespace kavero::app {
 
 void MainWindow::BuildHistory() {
   history_ = std::make_unique<RunHistory>();
-  history_->Open(config_.history_folder);
+  history_->Open(config_.history_folder, config_.history_clock);
   const auto hint = [this](const MatchRow& row, bool under) {
     return history_->CellHint(row, under ? history::OddsSide::kUnder : history::OddsSide::kOver,
                               Russian(), config_.regional.decimal_separator);
@@ -30,9 +30,12 @@ void MainWindow::BuildHistory() {
     const auto actions = menu->actions();
     const auto after = actions.indexOf(export_csv) + 1;
     menu->insertAction(after < actions.size() ? actions[after] : nullptr, action);
-    connect(menu, &QMenu::aboutToShow, action, [this, action] {
+    // Named in the language of the moment, whenever the menu opens.
+    const auto name_it = [this, action] {
       action->setText(Russian() ? QStringLiteral("Мои результаты…") : QStringLiteral("My record…"));
-    });
+    };
+    name_it();
+    connect(menu, &QMenu::aboutToShow, action, name_it);
     connect(action, &QAction::triggered, this, [this] { Guarded([this] { MyRecordClick(); }); });
     return action;
   };
@@ -44,14 +47,18 @@ void MainWindow::SettleFromPagesRead(const MatchRow& row) {
   history_->Settle(row, match_stats_, team_page_list_);
 }
 
+void MainWindow::KeepMarks(const MatchTable& rows) {
+  history_->SaveRun(rows, config_.bookmaker_site, config_.regional.short_date_format);
+}
+
 void MainWindow::ShowMovement(const MatchRow& row) {
   detail_area_->ShowMovement(
       history_->DetailLine(row, Russian(), config_.regional.decimal_separator));
 }
 
 void MainWindow::MyRecordClick() {
-  ShowMyRecord(this, history_->Store(), Russian(), config_.regional.decimal_separator,
-               choose_csv_path, show_error);
+  ShowMyRecord(this, history_->Store(), history_->Today(), Russian(),
+               config_.regional.decimal_separator, choose_csv_path, show_error);
 }
 
 }  // namespace kavero::app

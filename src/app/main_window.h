@@ -255,6 +255,8 @@ class MainWindow : public QWidget {
   void BuildHistory();
   void SettleFromPagesRead(const MatchRow& row);
   void ShowMovement(const MatchRow& row);
+  // The marks a click or "Go Total All" gave the rows, kept like a run's.
+  void KeepMarks(const MatchTable& rows);
   void MyRecordClick();
   std::unique_ptr<RunHistory> history_;
   QAction* MyRecord1 = nullptr;

@@ -55,6 +55,7 @@ void MainWindow::CellClick(MatchTable& table, int row) {
   detail_area_->ShowMatchName(table[row]);
   ShowGoalsModel(table[row]);
   ShowMovement(table[row]);
+  KeepMarks({table[row]});
   RefreshTables();
   if (match_stats_.statistics_failure) {
     ShowStatus(MatchNotReadText(home, away, *match_stats_.statistics_failure, Russian()),
@@ -97,6 +98,7 @@ void MainWindow::GoTotalAll(MatchTable& table, MessagesAt messages_at) {
   }
   pan1->hide();
   pan2->setEnabled(true);
+  KeepMarks(table);
   RefreshTables();
   if (problems.empty()) {
     ShowRunStatus();

@@ -111,7 +111,7 @@ QStringList MarkRecordCells(const MarkSummary& summary, bool russian, char decim
           any ? Percent(summary.moved_towards_share, decimal_separator) : none};
 }
 
-QWidget* ShowMyRecord(QWidget* owner, history::HistoryStore& store, bool russian,
+QWidget* ShowMyRecord(QWidget* owner, history::HistoryStore& store, const Date& today, bool russian,
                       char decimal_separator,
                       std::function<QString(const QString& suggested)> choose_csv_path,
                       std::function<void(const QString&)> show_error) {
@@ -152,11 +152,10 @@ QWidget* ShowMyRecord(QWidget* owner, history::HistoryStore& store, bool russian
   note->setWordWrap(true);
   layout->addWidget(note);
 
-  const auto fill = [&store, table, period, russian, decimal_separator] {
-    const QDate today = QDate::currentDate();
+  const auto fill = [&store, today, table, period, russian, decimal_separator] {
     const std::optional<int> days =
         period->currentIndex() == 0 ? std::optional<int>(kRecordDefaultDays) : std::nullopt;
-    const auto bets = store.MarkedBets(days, {today.year(), today.month(), today.day()});
+    const auto bets = store.MarkedBets(days, today);
     const auto summaries = SummariseMarks(bets);
     for (int r = 0; r < static_cast<int>(summaries.size()); ++r) {
       const QStringList cells = MarkRecordCells(summaries[r], russian, decimal_separator);

@@ -19,9 +19,9 @@ inline constexpr int kRecordDefaultDays = 30;
 QStringList MarkRecordCells(const MarkSummary& summary, bool russian, char decimal_separator);
 QStringList MarkRecordHeader(bool russian);
 
-// Shows the dialog (one at a time); `choose_csv_path` asks where its
+// Shows the dialog (one at a time), the period ending on `today`; `choose_csv_path` asks where its
 // "Export CSV…" writes, "" when cancelled, and `show_error` says why it could not.
-QWidget* ShowMyRecord(QWidget* owner, history::HistoryStore& store, bool russian,
+QWidget* ShowMyRecord(QWidget* owner, history::HistoryStore& store, const Date& today, bool russian,
                       char decimal_separator,
                       std::function<QString(const QString& suggested)> choose_csv_path,
                       std::function<void(const QString&)> show_error);

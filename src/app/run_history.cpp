@@ -12,8 +12,7 @@ std::string RowKey(const MatchRow& row) {
   return row.date + '\n' + row.time + '\n' + row.home + '\n' + row.away + '\n' + row.url;
 }
 
-history::RunClock ClockNow() {
-  const QDateTime now = QDateTime::currentDateTime();
+history::RunClock ClockOf(const QDateTime& now) {
   const QDate day = now.date();
   return {now.toSecsSinceEpoch(),
           {day.year(), day.month(), day.day()},
@@ -26,30 +25,49 @@ QString Pick(bool russian, const QString& english, const QString& in_russian) {
 
 }  // namespace
 
-void RunHistory::Open(const std::string& folder) {
+void RunHistory::Open(const std::string& folder, std::function<QDateTime()> clock) {
   folder_ = folder;
+  clock_ = std::move(clock);
   if (folder.empty()) return;
   QDir().mkpath(QString::fromStdString(folder));
   opened_ = store_.Open(folder);
   if (!opened_.status.ok()) failure_ = opened_.status;
 }
 
+QDateTime RunHistory::Now() const {
+  return clock_ ? clock_() : QDateTime::currentDateTime();
+}
+
+Date RunHistory::Today() const {
+  return ClockOf(Now()).local_date;
+}
+
 void RunHistory::NoteLineNames(const MatchTable& rows) {
   line_names_.clear();
+  names_of_.clear();
+  movement_.clear();
   for (const MatchRow& row : rows) line_names_.push_back({row.home, row.away});
 }
 
 void RunHistory::SaveRun(const MatchTable& rows, const std::string& line_address,
                          const std::string& date_pattern) {
-  movement_.clear();
   if (folder_.empty()) return;
   if (store_.IsOpen()) failure_.reset();
   history::RunRecord run;
-  run.clock = ClockNow();
+  run.clock = ClockOf(Now());
   run.line_address = line_address;
   run.date_pattern = date_pattern;
   run.rows = &rows;
-  if (line_names_.size() == rows.size()) run.line_names = line_names_;
+  if (line_names_.size() == rows.size()) {
+    for (std::size_t i = 0; i < rows.size(); ++i) names_of_[RowKey(rows[i])] = line_names_[i];
+    line_names_.clear();
+  }
+  for (const MatchRow& row : rows) {
+    const auto names = names_of_.find(RowKey(row));
+    if (names == names_of_.end()) break;
+    run.line_names.push_back(names->second);
+  }
+  if (run.line_names.size() != rows.size()) run.line_names.clear();
   const history::Status saved = store_.SaveRun(run);
   if (!saved.ok()) {
     Failed(saved);
@@ -57,7 +75,7 @@ void RunHistory::SaveRun(const MatchTable& rows, const std::string& line_address
   }
   for (const MatchRow& row : rows) {
     if (auto movement = store_.Movement(row, date_pattern, run.clock.local_date)) {
-      movement_.emplace(RowKey(row), std::move(*movement));
+      movement_.insert_or_assign(RowKey(row), std::move(*movement));
     }
   }
 }
@@ -65,7 +83,7 @@ void RunHistory::SaveRun(const MatchTable& rows, const std::string& line_address
 void RunHistory::Settle(const MatchRow& row, const MatchStats& stats,
                         const std::vector<std::string>& team_page_list) {
   if (!store_.IsOpen()) return;
-  const std::int64_t now = QDateTime::currentSecsSinceEpoch();
+  const std::int64_t now = Now().toSecsSinceEpoch();
   if (!stats.statistics_failure) {
     const auto settled = store_.SettleFromStatistics(row, stats, row.url, now);
     if (!settled.status.ok()) Failed(settled.status);

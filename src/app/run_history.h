@@ -3,7 +3,9 @@
 // settles stored matches from the pages the window reads anyway, and keeps
 // the line's movement of the last run's rows for the hints, the detail area
 // and the CSV export. A history that cannot be kept never stops a run.
+#include <QDateTime>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,13 +20,17 @@ namespace kavero::app {
 
 class RunHistory {
  public:
-  // "" keeps no history.
-  void Open(const std::string& folder);
+  // "" keeps no history; `clock` gives the runs' time (the system's when empty).
+  void Open(const std::string& folder, std::function<QDateTime()> clock);
+  // The user's calendar day by that clock.
+  Date Today() const;
   history::HistoryStore& Store() { return store_; }
 
-  // The names as the line wrote them, before an English run translates them.
+  // At a run's start: the names as the line wrote them, before an English run
+  // translates them; the last run's movement is forgotten.
   void NoteLineNames(const MatchTable& rows);
-  // Saves the run and reads back the movement of its rows.
+  // Saves the run (or the rows a click or "Go Total All" marked afresh) and
+  // reads back the movement of its rows.
   void SaveRun(const MatchTable& rows, const std::string& line_address,
                const std::string& date_pattern);
   // Scores of stored matches that the pages just read for `row` list.
@@ -48,12 +54,16 @@ class RunHistory {
  private:
   void Failed(const history::Status& status);
 
+  QDateTime Now() const;
+
   history::HistoryStore store_;
   std::string folder_;
+  std::function<QDateTime()> clock_;
   history::OpenStatus opened_;
   bool restart_told_ = false;
-  std::optional<history::Status> failure_;  // of the last run, or of opening
-  std::vector<history::LineNames> line_names_;
+  std::optional<history::Status> failure_;      // of the last run, or of opening
+  std::vector<history::LineNames> line_names_;  // of the run under way, row by row
+  std::unordered_map<std::string, history::LineNames> names_of_;  // of the last run's rows
   std::unordered_map<std::string, history::LineMovement> movement_;
 };
 

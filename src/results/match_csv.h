@@ -12,7 +12,7 @@ struct CsvMatchRow {
   const MatchRow* row;
   bool stats_read;  // whether the row's statistics were read
   // The odds as first seen today, as the page wrote them; "" when not known.
-  std::string first_under, first_over;
+  std::string first_under = {}, first_over = {};
 };
 
 // A header row in `language` ("ENG" or "RUS"), then one record per row in
