@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "app/fresh_dialog.h"
 #include "results/csv_text.h"
 #include "results/replace_file.h"
 
@@ -115,15 +116,8 @@ QWidget* ShowMyRecord(QWidget* owner, history::HistoryStore& store, const Date& 
                       char decimal_separator,
                       std::function<QString(const QString& suggested)> choose_csv_path,
                       std::function<void(const QString&)> show_error) {
-  const QString name = QStringLiteral("MyRecord");
-  if (auto* open = owner->findChild<QDialog*>(name)) {
-    open->close();
-    delete open;
-  }
-  auto* dialog = new QDialog(owner);
-  dialog->setObjectName(name);
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
-  dialog->setWindowTitle(Pick(russian, "My record", "Мои результаты"));
+  QDialog* dialog =
+      FreshDialog(owner, QStringLiteral("MyRecord"), Pick(russian, "My record", "Мои результаты"));
   dialog->resize(900, 300);
   auto* layout = new QVBoxLayout(dialog);
 

@@ -71,6 +71,7 @@ TEST(FormatDate, WritesTheNumericPartsOfAQtPattern) {
   EXPECT_EQ(FormatDate({2009, 11, 23}, "d.M.yy"), "23.11.09");
 }
 
+
 struct DateCase {
   const char* text;
   const char* pattern;
