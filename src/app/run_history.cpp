@@ -126,11 +126,12 @@ QString RunHistory::TakeStatusNote(bool russian) {
   QString note;
   if (opened_.restart != history::Restart::kNone && !restart_told_) {
     restart_told_ = true;
-    note += Pick(russian,
-                 QStringLiteral(" · history\u00A0file\u00A0unreadable, moved\u00A0aside, "
-                                "a\u00A0new\u00A0one\u00A0started"),
-                 QStringLiteral(" · файл\u00A0истории\u00A0не\u00A0читается, отложен, "
-                                "начат\u00A0новый"));
+    note += Pick(
+        russian,
+        QStringLiteral(" · the\u00A0old\u00A0history\u00A0file\u00A0was\u00A0moved\u00A0aside, "
+                       "a\u00A0new\u00A0one\u00A0started"),
+        QStringLiteral(" · старый\u00A0файл\u00A0истории\u00A0отложен, "
+                       "начат\u00A0новый"));
   }
   if (failure_) {
     note += Pick(russian, QStringLiteral(" · history\u00A0was\u00A0not\u00A0saved"),
