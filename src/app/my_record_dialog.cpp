@@ -114,8 +114,8 @@ QStringList MarkRecordCells(const MarkSummary& summary, bool russian, char decim
 
 QWidget* ShowMyRecord(QWidget* owner, history::HistoryStore& store, const Date& today, bool russian,
                       char decimal_separator,
-                      std::function<QString(const QString& suggested)> choose_csv_path,
-                      std::function<void(const QString&)> show_error) {
+                      const std::function<QString(const QString& suggested)>& choose_csv_path,
+                      const std::function<void(const QString&)>& show_error) {
   QDialog* dialog =
       FreshDialog(owner, QStringLiteral("MyRecord"), Pick(russian, "My record", "Мои результаты"));
   dialog->resize(900, 300);

@@ -23,7 +23,7 @@ QStringList MarkRecordHeader(bool russian);
 // "Export CSV…" writes, "" when cancelled, and `show_error` says why it could not.
 QWidget* ShowMyRecord(QWidget* owner, history::HistoryStore& store, const Date& today, bool russian,
                       char decimal_separator,
-                      std::function<QString(const QString& suggested)> choose_csv_path,
-                      std::function<void(const QString&)> show_error);
+                      const std::function<QString(const QString& suggested)>& choose_csv_path,
+                      const std::function<void(const QString&)>& show_error);
 
 }  // namespace kavero::app

@@ -89,7 +89,7 @@ TEST_F(HistoryRunTest, ASecondRunDaysLaterSettlesShowsMovementAndTheRecord) {
   const MatchTable first_run = window.NextGrid1Rows();
   ASSERT_FALSE(first_run.empty());
   for (int day = 0; day < 3; ++day) NextDay();
-  clock = clock.addSecs(5 * 60);
+  clock = clock.addSecs(300);
   window.StartAgainClick();
   ASSERT_TRUE(errors_.isEmpty()) << errors_.join('\n').toStdString();
 

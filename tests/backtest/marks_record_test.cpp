@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace kavero {
@@ -18,8 +19,8 @@ MarkedBet Bet(history::Mark mark, OddsSide side, int home, int away, history::Pr
   bet.side = side;
   bet.home_goals = home;
   bet.away_goals = away;
-  bet.first = first;
-  bet.last = last;
+  bet.first = std::move(first);
+  bet.last = std::move(last);
   bet.fair_chance = fair;
   return bet;
 }
