@@ -43,7 +43,7 @@ void MainWindow::RunAnalysis() {
              config_.regional.short_date_format, &run_report_);
   }
   run_line_problems_ = run_report_.size();
-  history_->NoteLineNames(next_grid1_rows_);
+  history_->StartRun(next_grid1_rows_);
   gauge_.SetMaximum(static_cast<int>(next_grid1_rows_.size()));
   TranslationPass();
   if (!ch->isChecked()) StatisticsPass();

@@ -42,7 +42,8 @@ Date RunHistory::Today() const {
   return ClockOf(Now()).local_date;
 }
 
-void RunHistory::NoteLineNames(const MatchTable& rows) {
+void RunHistory::StartRun(const MatchTable& rows) {
+  if (store_.IsOpen()) failure_.reset();
   line_names_.clear();
   names_of_.clear();
   movement_.clear();
@@ -52,7 +53,6 @@ void RunHistory::NoteLineNames(const MatchTable& rows) {
 void RunHistory::SaveRun(const MatchTable& rows, const std::string& line_address,
                          const std::string& date_pattern) {
   if (folder_.empty()) return;
-  if (store_.IsOpen()) failure_.reset();
   history::RunRecord run;
   run.clock = ClockOf(Now());
   run.line_address = line_address;

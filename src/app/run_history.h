@@ -26,9 +26,10 @@ class RunHistory {
   Date Today() const;
   history::HistoryStore& Store() { return store_; }
 
-  // At a run's start: the names as the line wrote them, before an English run
-  // translates them; the last run's movement is forgotten.
-  void NoteLineNames(const MatchTable& rows);
+  // At a run's start, once the line is read: keeps the names as the line
+  // wrote them, before an English run translates them, and forgets the last
+  // run's movement and failure.
+  void StartRun(const MatchTable& rows);
   // Saves the run (or the rows a click or "Go Total All" marked afresh) and
   // reads back the movement of its rows.
   void SaveRun(const MatchTable& rows, const std::string& line_address,
