@@ -10,6 +10,7 @@
 #include <chrono>
 #include <fstream>
 
+#include "app/elided_label.h"
 #include "app/my_record_dialog.h"
 #include "app/status_line.h"
 #include "site.h"
@@ -103,15 +104,18 @@ TEST_F(HistoryRunTest, ASecondRunDaysLaterSettlesShowsMovementAndTheRecord) {
 
   // A match still on the line at a moved price: its odds cell says so.
   const QAbstractItemModel* model = Control<QTableView>("NextGrid1")->model();
-  int moved = 0;
+  int moved_row = -1;
   for (int r = 0; r < model->rowCount(); ++r) {
     for (const int column : {6, 7}) {
       if (model->index(r, column).data(Qt::ToolTipRole).toString().contains(QStringLiteral("→"))) {
-        ++moved;
+        moved_row = r;
       }
     }
   }
-  EXPECT_GT(moved, 0);
+  ASSERT_GE(moved_row, 0);
+  // ... and so does the detail area once the match is clicked.
+  window.NextGrid1CellClick(0, moved_row);
+  EXPECT_TRUE(Control<ElidedLabel>("movement_line")->FullText().contains(QStringLiteral("→")));
 
   // The dialog shows the core's figures for the last 30 days' marked bets.
   Control<QAction>("MyRecord1")->trigger();
