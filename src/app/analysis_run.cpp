@@ -12,6 +12,7 @@
 #include "app/main_window.h"
 #include "app/regional.h"
 #include "app/report_texts.h"
+#include "app/run_history.h"
 #include "line/load_line.h"
 #include "results/date_filter.h"
 #include "results/general_format.h"
@@ -48,6 +49,7 @@ void MainWindow::RunAnalysis() {
   }
   run_line_problems_ = run_report_.size();
   Note(&run_report_, team_list_problem_);
+  history_->StartRun(next_grid1_rows_);
   gauge_.SetMaximum(static_cast<int>(next_grid1_rows_.size()));
   TranslationPass();
   if (!ch->isChecked()) StatisticsPass();
@@ -66,9 +68,10 @@ void MainWindow::RunAnalysis() {
     run_publishing_text_ = PublishingText(outcome, TodayText(), next_grid2_rows_.size(), Russian());
     Note(&run_report_, outcome.failure);
   });
+  KeepMarks(next_grid1_rows_);
   ShowResultsScreen();
   ShowRunStatus();
-  LogReport(run_report_, true);
+  LogReport(history_->WithProblem(run_report_, Russian()), true);
 }
 
 void MainWindow::TranslationPass() {
@@ -148,6 +151,7 @@ MainWindow::Steps MainWindow::ReadMatch(StatsPass& pass, MatchTable& table, std:
   const std::string home(BookmakerHome(table[row]));
   const std::string away(BookmakerAway(table[row]));
   pass.Load(row, match_stats_);
+  SettleFromPagesRead(table[row]);
   NameMatch(match_stats_.problems, table[row].home, table[row].away);
   detail_area_->ShowMatchStats(match_stats_);
   detail_area_->ShowMatchName(table[row]);

@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 
 #include "app/main_window.h"
+#include "app/run_history.h"
 #include "results/match_csv.h"
 #include "results/replace_file.h"
 
@@ -33,7 +34,11 @@ void MainWindow::ExportCsv(const MatchTable& table) {
   if (path.isEmpty()) return;
   std::vector<CsvMatchRow> rows;
   rows.reserve(table.size());
-  for (const MatchRow& row : table) rows.push_back({&row, row.steps_read});
+  for (const MatchRow& row : table) {
+    const history::LineMovement* seen = history_->MovementOf(row);
+    rows.push_back({&row, row.steps_read, seen ? seen->first.under : std::string(),
+                    seen ? seen->first.over : std::string()});
+  }
   // A file that cannot be written throws: the error box names it, and an
   // earlier file of that name stays as it was.
   ReplaceFile(QFile::encodeName(path).toStdString(),

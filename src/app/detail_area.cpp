@@ -99,6 +99,12 @@ DetailArea::DetailArea(QWidget* panel, char decimal_separator)
   match_name->setGeometry(600, 29, 305, 11);
   match_name->setFont(ArialOfHeight(11));
   match_name->setAlignment(Qt::AlignCenter);
+
+  // The line's movement, in the strip under the bevel, above the league rows.
+  movement_line = Make<ElidedLabel>(this, "movement_line");
+  movement_line->setGeometry(600, 468, 305, 11);
+  movement_line->setFont(ArialOfHeight(11));
+  movement_line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void DetailArea::BuildGrids() {
@@ -219,8 +225,14 @@ void DetailArea::Clear() {
   ShowMatchStats(MatchStats{});
   match_name->SetFullText(QString());
   match_name->setToolTip(QString());
+  ShowMovement(QString());
   sh1->setText(QStringLiteral("0"));
   sh2->setText(QStringLiteral("0"));
+}
+
+void DetailArea::ShowMovement(const QString& text) {
+  movement_line->SetFullText(text);
+  movement_line->setToolTip(text);
 }
 
 void DetailArea::ShowGoalsModel(const std::optional<GoalsModel>& model, HintLanguage language) {

@@ -44,6 +44,8 @@ class DetailArea : public QWidget {
   void Clear();
   // The goals line: the model of the shown match, empty without one.
   void ShowGoalsModel(const std::optional<GoalsModel>& model, HintLanguage language);
+  // How the shown match's line moved today; "" when it did not.
+  void ShowMovement(const QString& text);
 
  private:
   void BuildGrids();
@@ -63,6 +65,7 @@ class DetailArea : public QWidget {
   QTableWidget* TOT_COM = nullptr;
   ElidedLabel* goals_line = nullptr;
   ElidedLabel* match_name = nullptr;
+  ElidedLabel* movement_line = nullptr;
 };
 
 }  // namespace kavero::app

@@ -29,6 +29,7 @@
 #include "app/regional.h"
 #include "app/report_texts.h"
 #include "app/row_keys.h"
+#include "app/run_history.h"
 #include "app/start_pictures.h"
 #include "app/widget_text.h"
 #include "app/window_fit.h"
@@ -69,6 +70,7 @@ MainWindow::MainWindow(const ClientFactories& clients, WindowConfig config, QWid
   BuildLayout();
   BuildStatusLine();
   BuildStopControls();
+  BuildHistory();
   ConnectHandlers();
   FormCreate();
   FitToScreen();

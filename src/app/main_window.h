@@ -37,6 +37,7 @@ namespace kavero::app {
 
 class BackgroundGet;
 class DetailArea;
+class RunHistory;
 class MatchTableModel;
 class StatusLine;
 struct Captions;
@@ -272,6 +273,16 @@ class MainWindow : public QWidget {
   QAction* PastSeasons1 = nullptr;
   QAction* PastSeasons2 = nullptr;
   HintLanguage captions_language_ = HintLanguage::kEnglish;  // of the captions last applied
+  // The history of runs: app/history_wiring.cpp.
+  void BuildHistory();
+  void SettleFromPagesRead(const MatchRow& row);
+  void ShowMovement(const MatchRow& row);
+  // The marks a click or "Go Total All" gave the rows, kept like a run's.
+  void KeepMarks(const MatchTable& rows);
+  void MyRecordClick();
+  std::unique_ptr<RunHistory> history_;
+  QAction* MyRecord1 = nullptr;
+  QAction* MyRecord2 = nullptr;
 };
 
 }  // namespace kavero::app

@@ -36,6 +36,7 @@ void MainWindow::CellClick(MatchTable& table, int row) {
   // A click always reads the three pages afresh through the window's client.
   LoadMatchStats(table[row], ID, config_.bookmaker_site, team_page_list_, match_stats_,
                  TeamListFailure());
+  SettleFromPagesRead(table[row]);
   NameMatch(match_stats_.problems, table[row].home, table[row].away);
   const double step1 = ComputeStep1(match_stats_.home_recent, match_stats_.away_recent);
   const double step2 = ComputeStep2(match_stats_.home_recent, match_stats_.away_recent,
@@ -55,6 +56,8 @@ void MainWindow::CellClick(MatchTable& table, int row) {
   detail_area_->ShowMatchStats(match_stats_);
   detail_area_->ShowMatchName(table[row]);
   ShowGoalsModel(table[row]);
+  ShowMovement(table[row]);
+  KeepMarks({table[row]});
   RefreshTables();
   if (match_stats_.statistics_failure) {
     ShowStatus(MatchNotReadText(home, away, *match_stats_.statistics_failure, Russian()),
@@ -97,6 +100,7 @@ void MainWindow::GoTotalAll(MatchTable& table, MessagesAt messages_at) {
   }
   pan1->hide();
   pan2->setEnabled(true);
+  KeepMarks(table);
   RefreshTables();
   if (problems.empty()) {
     ShowRunStatus();

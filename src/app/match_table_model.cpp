@@ -94,6 +94,21 @@ QVariant MatchTableModel::DisplayText(const MatchRow& row, int column) const {
   return {};
 }
 
+QString MatchTableModel::Hint(const MatchRow& row, int column) const {
+  if ((column == kStep1Column || column == kStep2Column) && row.steps_not_read && problem_text_) {
+    return problem_text_(*row.steps_not_read);
+  }
+  if (column == kTotalColumn && row.goals_model) {
+    return GoalsModelLine(*row.goals_model, hint_language_, decimal_separator_);
+  }
+  if (column != kFlagColumn || row.championship.empty()) return {};
+  return Shown(row.championship);
+}
+
+void MatchTableModel::SetMovementHint(std::function<QString(const MatchRow&, bool under)> hint) {
+  movement_hint_ = std::move(hint);
+}
+
 void MatchTableModel::SetProblemText(std::function<QString(const PageProblem&)> text) {
   problem_text_ = std::move(text);
 }
@@ -111,16 +126,14 @@ QVariant MatchTableModel::data(const QModelIndex& index, int role) const {
       return row.flag >= 0 && row.flag < static_cast<int>(flag_pictures_.size())
                  ? flag_pictures_[row.flag]
                  : flag_pictures_.front();
-    case Qt::ToolTipRole:
-      if ((column == kStep1Column || column == kStep2Column) && row.steps_not_read &&
-          problem_text_) {
-        return problem_text_(*row.steps_not_read);
-      }
-      if (column == kTotalColumn && row.goals_model) {
-        return GoalsModelLine(*row.goals_model, hint_language_, decimal_separator_);
-      }
-      if (column != kFlagColumn || row.championship.empty()) return {};
-      return Shown(row.championship);
+    case Qt::ToolTipRole: {
+      const QString hint = Hint(row, column);
+      const QString moved = (column == kUnderColumn || column == kOverColumn) && movement_hint_
+                                ? movement_hint_(row, column == kUnderColumn)
+                                : QString();
+      if (moved.isEmpty()) return hint.isEmpty() ? QVariant() : QVariant(hint);
+      return hint.isEmpty() ? moved : hint + QLatin1Char('\n') + moved;
+    }
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(AlignmentOf(column));
     case Qt::BackgroundRole:

@@ -29,6 +29,8 @@ class MatchTableModel : public QAbstractTableModel {
   // The language of the goals model's hints.
   void SetHintLanguage(HintLanguage language);
   void SetHeaderHint(int column, const QString& text);
+  // How the line moved, added to the Under and Over cells' hints.
+  void SetMovementHint(std::function<QString(const MatchRow&, bool under)> hint);
   // Brings the views up to date with the rows as they now stand.
   void Refresh();
 
@@ -43,6 +45,8 @@ class MatchTableModel : public QAbstractTableModel {
 
  private:
   QVariant DisplayText(const MatchRow& row, int column) const;
+  // The cell's own hint, before any movement.
+  QString Hint(const MatchRow& row, int column) const;
 
   MatchTable& rows_;
   const std::vector<QPixmap>& flag_pictures_;
@@ -53,6 +57,7 @@ class MatchTableModel : public QAbstractTableModel {
   int shown_rows_ = 0;  // the row count the views know of
   std::function<QString(const PageProblem&)> problem_text_;
   HintLanguage hint_language_ = HintLanguage::kEnglish;
+  std::function<QString(const MatchRow&, bool under)> movement_hint_;
 };
 
 }  // namespace kavero::app

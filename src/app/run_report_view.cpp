@@ -7,6 +7,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/fresh_dialog.h"
 #include "app/report_texts.h"
 #include "app/widget_text.h"
 
@@ -14,15 +15,7 @@ namespace kavero::app {
 
 QWidget* ShowRunReport(QWidget* owner, const PageReport& report, bool russian,
                        const QString& log_path) {
-  const QString name = QStringLiteral("RunReport");
-  if (auto* open = owner->findChild<QDialog*>(name)) {
-    open->close();
-    delete open;
-  }
-  auto* dialog = new QDialog(owner);
-  dialog->setObjectName(name);
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
-  dialog->setWindowTitle(ReportTitle(russian));
+  QDialog* dialog = FreshDialog(owner, QStringLiteral("RunReport"), ReportTitle(russian));
   dialog->resize(760, 320);
   auto* layout = new QVBoxLayout(dialog);
   if (report.empty()) {

@@ -13,6 +13,7 @@
 #include "app/match_table_model.h"
 #include "app/report_log.h"
 #include "app/report_texts.h"
+#include "app/run_history.h"
 #include "app/run_report_view.h"
 #include "app/status_line.h"
 #include "app/widget_text.h"
@@ -65,7 +66,8 @@ void MainWindow::ShowRunStatus() {
   QStringList items{text};
   if (run_publish_not_read_ > 0) items << PublishingNotReadText(run_publish_not_read_, Russian());
   if (!run_publishing_text_.isEmpty()) items << run_publishing_text_;
-  ShowStatus(items.join(QStringLiteral(" · ")), run_report_);
+  ShowStatus(items.join(QStringLiteral(" · ")) + history_->TakeStatusNote(Russian()),
+             history_->WithProblem(run_report_, Russian()));
 }
 
 void MainWindow::ShowStatus(const QString& text, PageReport report) {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <filesystem>
 
 #include "app/regional.h"
 #include "app/report_log.h"
@@ -20,6 +21,7 @@ WindowConfig DefaultWindowConfig() {
   config.previous_saves_folder = UserDataFolder().string();
   config.regional = RegionalSettingsOf(QLocale::system());
   config.report_log_path = DefaultReportLogPath();
+  config.history_folder = std::filesystem::path(config.report_log_path).parent_path().string();
   return config;
 }
 

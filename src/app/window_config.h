@@ -1,6 +1,8 @@
 #pragma once
 // Where the window's servers and files are. The program itself always uses
 // the defaults; tests point the window at their own servers and folders.
+#include <QDateTime>
+#include <functional>
 #include <string>
 
 #include "base/dates.h"
@@ -21,6 +23,9 @@ struct WindowConfig {
   // Fetch the pages of coming rows while a pass reads earlier ones.
   bool read_ahead = true;
   std::string report_log_path;  // the run report on disk; "" writes none
+  std::string history_folder;   // where "history.sqlite" is kept; "" keeps none
+  // The time the history keeps runs by; the system's clock when unset.
+  std::function<QDateTime()> history_clock;
   // Where kavero-demo-site answers by default: a line refused there most
   // likely means the demo site was not started.
   std::string demo_site = "http://127.0.0.1:8641/";

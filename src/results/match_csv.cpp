@@ -16,7 +16,7 @@ namespace {
 
 using namespace kavero::literals;
 
-constexpr std::size_t kColumns = 19;
+constexpr std::size_t kColumns = 21;
 
 constexpr std::array<std::string_view, kColumns> kEnglishHeader = {"Championship",
                                                                    "Date",
@@ -36,7 +36,9 @@ constexpr std::array<std::string_view, kColumns> kEnglishHeader = {"Championship
                                                                    "Under % (market)",
                                                                    "Margin %",
                                                                    "Edge over %",
-                                                                   "Edge under %"};
+                                                                   "Edge under %",
+                                                                   "Under first seen",
+                                                                   "Over first seen"};
 
 constexpr std::array<std::string_view, kColumns> kRussianHeader = {"Чемпионат"_w1251,
                                                                    "Дата"_w1251,
@@ -56,7 +58,9 @@ constexpr std::array<std::string_view, kColumns> kRussianHeader = {"Чемпио
                                                                    "Мен. % (рынок)"_w1251,
                                                                    "Маржа %"_w1251,
                                                                    "Перевес бол. %"_w1251,
-                                                                   "Перевес мен. %"_w1251};
+                                                                   "Перевес мен. %"_w1251,
+                                                                   "Мен. (первая цена)"_w1251,
+                                                                   "Бол. (первая цена)"_w1251};
 
 std::string Fixed(double value, int decimals, char decimal_point) {
   // A value that rounds to zero carries no sign.
@@ -125,6 +129,8 @@ std::vector<std::string> Record(const CsvMatchRow& entry, char decimal_point,
     record[17] = percent(model->over.edge, 1);
     record[18] = percent(model->under.edge, 1);
   }
+  record[19] = PageNumber(entry.first_under, decimal_point);
+  record[20] = PageNumber(entry.first_over, decimal_point);
   return record;
 }
 

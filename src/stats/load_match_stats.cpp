@@ -45,6 +45,7 @@ bool ReadTeam(PageSource& pages, const std::vector<std::string>& team_page_list,
   TotalsRow& totals = stats.totals[side];
   const auto page = ReadTeamPage(pages, team, TeamPageAddress(team_page_list, team),
                                  &stats.problems, &stats.team_failures[side]);
+  stats.team_records[side] = page;
   const auto lines = SplitLines(page);
   // A NUL at the very start of the team record leaves no line at all.
   const std::string_view record = lines.empty() ? std::string_view{} : lines.front();
@@ -83,6 +84,7 @@ void LoadMatchStats(const MatchRow& row, PageSource& pages, std::string_view boo
   stats.league_rows = {};
   stats.totals = {};
   stats.team_failures = {};
+  stats.team_records = {};
   stats.problems.clear();
   LoadHistoryGrids(pages, bookmaker_site, row.url, stats);
   if (team_list_failure != nullptr) {

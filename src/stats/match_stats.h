@@ -39,6 +39,9 @@ struct MatchStats {
   // Likewise for the home and the away team's page: their league rows and
   // totals, and the combined totals, stand for nothing.
   std::array<std::optional<PageProblem>, 2> team_failures;
+  // The home and the away team's page as ReadTeamPage gave them, for whoever
+  // learns more from them (the history settles scores with them).
+  std::array<std::string, 2> team_records;
   // Every page of the match that failed or was not understood, in reading order.
   PageReport problems;
 };

@@ -183,14 +183,18 @@ TEST_F(GoalsAndExportTest, TheItemComesAfterTheOthersInBothMenusAndLanguages) {
     for (QAction* action : Control<QMenu>(menu)->actions()) out << action->objectName();
     return out;
   };
-  EXPECT_EQ(names("spSkinPopupMenu1"),
-            QStringList({"Save1", "GoTotalAll1", "ExportCsv1", "PastSeasons1", "StartAgain1"}));
-  EXPECT_EQ(names("spSkinPopupMenu2"),
-            QStringList({"SAVE2", "GoTotalAll2", "ExportCsv2", "PastSeasons2", "StartAgain2"}));
+  EXPECT_EQ(names("spSkinPopupMenu1"), QStringList({"Save1", "GoTotalAll1", "ExportCsv1",
+                                                    "PastSeasons1", "MyRecord1", "StartAgain1"}));
+  EXPECT_EQ(names("spSkinPopupMenu2"), QStringList({"SAVE2", "GoTotalAll2", "ExportCsv2",
+                                                    "PastSeasons2", "MyRecord2", "StartAgain2"}));
   EXPECT_EQ(Control<QAction>("ExportCsv1")->text(), "Export CSV…");
+  EXPECT_EQ(Control<QAction>("MyRecord1")->text(), "My record…");
   window.RClick();
   EXPECT_EQ(Control<QAction>("ExportCsv1")->text(), "Экспорт CSV…");
   EXPECT_EQ(Control<QAction>("ExportCsv2")->text(), "Экспорт CSV…");
+  window.FixLanguageChoice();
+  emit Control<QMenu>("spSkinPopupMenu2")->aboutToShow();
+  EXPECT_EQ(Control<QAction>("MyRecord2")->text(), "Мои результаты…");
 }
 
 TEST_F(GoalsAndExportTest, ExportWritesTheTableAsItStandsWhereTheUserChose) {
@@ -215,11 +219,12 @@ TEST_F(GoalsAndExportTest, ExportWritesTheTableAsItStandsWhereTheUserChose) {
       "\xEF\xBB\xBF"
       "Championship;Date;Time;Home;Away;Total;Under;Over;Step1;Step2;Statistics read;"
       "Expected goals;Over % (model);Under % (model);Over % (market);Under % (market);"
-      "Margin %;Edge over %;Edge under %\r\n";
+      "Margin %;Edge over %;Edge under %;Under first seen;Over first seen\r\n";
+  // No history kept: the first-seen odds are not known.
   EXPECT_EQ(ReadFile(file),
-            header + "Англия;2026-12-28;19:00;C;D;2,5;5,50;1,25;0;0;0;;;;;;;;\r\n" +
+            header + "Англия;2026-12-28;19:00;C;D;2,5;5,50;1,25;0;0;0;;;;;;;;;;\r\n" +
                 "Англия;2026-12-28;19:00;A;B;2,5;5,50;1,25;0;0;1;4,71;84,9;15,1;81,5;18,5;-1,82;"
-                "6,1;-16,8\r\n");
+                "6,1;-16,8;;\r\n");
 
   // A file that cannot be written: the error names it, the earlier file stays.
   chosen_ = QString::fromStdString((folder_ / "no-such-folder" / "export.csv").string());
@@ -240,7 +245,7 @@ TEST_F(GoalsAndExportTest, APointSeparatorExportsCommasAndTheFilteredTable) {
   Control<QAction>("ExportCsv2")->trigger();
   const std::string csv = ReadFile(file);
   EXPECT_NE(csv.find("\r\nАнглия,2026-12-28,19:00,A,B,2.5,5.50,1.25,0,0,1,4.71,84.9,15.1,81.5,"
-                     "18.5,-1.82,6.1,-16.8\r\n"),
+                     "18.5,-1.82,6.1,-16.8,,\r\n"),
             std::string::npos)
       << csv;
 }

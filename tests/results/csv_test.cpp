@@ -72,26 +72,29 @@ TEST(MatchTableCsv, BothConventionsWithEveryColumn) {
   MatchRow modelled = Match(std::string("Зенит; \"СПб\""_w1251), "Spartak");
   modelled.goals_model = ComputeGoalsModel(Even(10, 10), Even(10, 10), "2.5", "1.80", "2.10");
   const MatchRow bare = Match("A", "B");
-  const std::vector<CsvMatchRow> rows = {{&modelled, true}, {&bare, false}};
+  const std::vector<CsvMatchRow> rows = {{&modelled, true, "1.95", "1.9"}, {&bare, false}};
 
   // Market 1/2.1 of 1/1.8 + 1/2.1 is 46.2 %, margin 3.17 %; recalibrated,
   // over 2.5 is 45.8 % (Poisson of 2.51 goals); edges 2.1 * 0.458 - 1 and 1.8 * 0.542 - 1.
-  EXPECT_EQ(MatchTableCsv(rows, "RUS", ',', "dd.MM.yyyy"),
-            std::string(kBom) +
-                "Чемпионат;Дата;Время;Хозяева;Гости;Тотал;Мен.;Бол.;Шаг1;Шаг2;"
-                "Статистика прочитана;Ожидаемые голы;Бол. % (модель);Мен. % (модель);"
-                "Бол. % (рынок);Мен. % (рынок);Маржа %;Перевес бол. %;Перевес мен. %\r\n"
-                "Россия. Премьер-лига;2026-12-10;18:00;\"Зенит; \"\"СПб\"\"\";Spartak;2,5;1,80;"
-                "2,10;1,25;-0,5;1;2,51;45,8;54,2;46,2;53,8;3,17;-3,8;-2,5\r\n"
-                "Россия. Премьер-лига;2026-12-10;18:00;A;B;2,5;1,80;2,10;1,25;-0,5;0;;;;;;;;\r\n");
-  EXPECT_EQ(MatchTableCsv(rows, "ENG", '.', "dd.MM.yyyy"),
-            std::string(kBom) +
-                "Championship,Date,Time,Home,Away,Total,Under,Over,Step1,Step2,Statistics read,"
-                "Expected goals,Over % (model),Under % (model),Over % (market),Under % (market),"
-                "Margin %,Edge over %,Edge under %\r\n"
-                "Россия. Премьер-лига,2026-12-10,18:00,\"Зенит; \"\"СПб\"\"\",Spartak,2.5,1.80,"
-                "2.10,1.25,-0.5,1,2.51,45.8,54.2,46.2,53.8,3.17,-3.8,-2.5\r\n"
-                "Россия. Премьер-лига,2026-12-10,18:00,A,B,2.5,1.80,2.10,1.25,-0.5,0,,,,,,,,\r\n");
+  EXPECT_EQ(
+      MatchTableCsv(rows, "RUS", ',', "dd.MM.yyyy"),
+      std::string(kBom) +
+          "Чемпионат;Дата;Время;Хозяева;Гости;Тотал;Мен.;Бол.;Шаг1;Шаг2;"
+          "Статистика прочитана;Ожидаемые голы;Бол. % (модель);Мен. % (модель);"
+          "Бол. % (рынок);Мен. % (рынок);Маржа %;Перевес бол. %;Перевес мен. %;"
+          "Мен. (первая цена);Бол. (первая цена)\r\n"
+          "Россия. Премьер-лига;2026-12-10;18:00;\"Зенит; \"\"СПб\"\"\";Spartak;2,5;1,80;"
+          "2,10;1,25;-0,5;1;2,51;45,8;54,2;46,2;53,8;3,17;-3,8;-2,5;1,95;1,9\r\n"
+          "Россия. Премьер-лига;2026-12-10;18:00;A;B;2,5;1,80;2,10;1,25;-0,5;0;;;;;;;;;;\r\n");
+  EXPECT_EQ(
+      MatchTableCsv(rows, "ENG", '.', "dd.MM.yyyy"),
+      std::string(kBom) +
+          "Championship,Date,Time,Home,Away,Total,Under,Over,Step1,Step2,Statistics read,"
+          "Expected goals,Over % (model),Under % (model),Over % (market),Under % (market),"
+          "Margin %,Edge over %,Edge under %,Under first seen,Over first seen\r\n"
+          "Россия. Премьер-лига,2026-12-10,18:00,\"Зенит; \"\"СПб\"\"\",Spartak,2.5,1.80,"
+          "2.10,1.25,-0.5,1,2.51,45.8,54.2,46.2,53.8,3.17,-3.8,-2.5,1.95,1.9\r\n"
+          "Россия. Премьер-лига,2026-12-10,18:00,A,B,2.5,1.80,2.10,1.25,-0.5,0,,,,,,,,,,\r\n");
 }
 
 TEST(MatchTableCsv, TextsThatAreNotNumbersStayAsTheyAre) {
