@@ -63,9 +63,12 @@ class FixtureSite {
     // A publisher without team pages still has its (empty) team list.
     pages.try_emplace("/brr/beturl.txt");
     auto& http = server.server();
-    http.set_logger([this](const httplib::Request& request, const httplib::Response&) {
+    // Noted before the answer goes out, so that a test that has read an
+    // answer finds its request among the targets.
+    http.set_pre_routing_handler([this](const httplib::Request& request, httplib::Response&) {
       std::lock_guard lock(mutex_);
       targets_.push_back(request.method + " " + request.target);
+      return httplib::Server::HandlerResponse::Unhandled;
     });
     http.Get("/bets/bets.php", [this](const httplib::Request&, httplib::Response& response) {
       const std::string menu =
