@@ -71,6 +71,7 @@ Captions English(const QString& step1, const QString& step2, const QString& save
       .go_total_all1 = QStringLiteral("Go Total All"),
       .export_csv = QStringLiteral("Export CSV…"),
       .past_seasons = QStringLiteral("Check on past seasons…"),
+      .my_record = QStringLiteral("My record…"),
       .hint_language = HintLanguage::kEnglish,
       .match_hints = kEnglishMatchHints,
       .history_hints = kEnglishHistoryHints,
@@ -114,6 +115,7 @@ const Captions& RussianCaptions() {
       .go_total_all1 = QStringLiteral("Обработать все"),
       .export_csv = QStringLiteral("Экспорт CSV…"),
       .past_seasons = QStringLiteral("Проверка на прошлых сезонах…"),
+      .my_record = QStringLiteral("Мои результаты…"),
       .hint_language = HintLanguage::kRussian,
       .match_hints =
           {

@@ -25,6 +25,7 @@ struct Captions {
   QString go_total_all1;                   // GoTotalAll1
   QString export_csv;                      // ExportCsv1, ExportCsv2
   QString past_seasons;                    // PastSeasons1, PastSeasons2
+  QString my_record;                       // MyRecord1, MyRecord2
   HintLanguage hint_language;              // the goals model's hints
   // Hints of the column headers, by column, in the interface language.
   std::array<QString, 11> match_hints;   // NextGrid1, NextGrid2

@@ -1,12 +1,11 @@
 // The history in the window: opened at start, "My record…" in both tables'
 // menus, the line's movement in the odds cells' hints and the detail area.
-#include <QAction>
-#include <QMenu>
 #include <QStyle>
 
 #include "app/detail_area.h"
 #include "app/main_window.h"
 #include "app/match_table_model.h"
+#include "app/menu_items.h"
 #include "app/my_record_dialog.h"
 #include "app/run_history.h"
 
@@ -21,21 +20,13 @@ void MainWindow::BuildHistory() {
   };
   next_grid1_model_->SetMovementHint(hint);
   next_grid2_model_->SetMovementHint(hint);
+}
 
+void MainWindow::BuildMyRecordItems() {
   // Right after "Check on past seasons…", in both tables.
   const QIcon icon = style()->standardIcon(QStyle::SP_FileDialogInfoView);
   const auto add = [this, &icon](QMenu* menu, QAction* previous, const char* name) {
-    auto* action = new QAction(icon, QString(), menu);
-    action->setObjectName(QString::fromLatin1(name));
-    const auto actions = menu->actions();
-    const auto after = actions.indexOf(previous) + 1;
-    menu->insertAction(after < actions.size() ? actions[after] : nullptr, action);
-    // Named in the language of the moment, whenever the menu opens.
-    const auto name_it = [this, action] {
-      action->setText(Russian() ? QStringLiteral("Мои результаты…") : QStringLiteral("My record…"));
-    };
-    name_it();
-    connect(menu, &QMenu::aboutToShow, action, name_it);
+    QAction* action = InsertMenuItemAfter(menu, previous, icon, name);
     connect(action, &QAction::triggered, this, [this] { Guarded([this] { MyRecordClick(); }); });
     return action;
   };

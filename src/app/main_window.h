@@ -129,6 +129,7 @@ class MainWindow : public QWidget {
   void BuildMatchGrids();
   void BuildMenus();
   void BuildPastSeasonsItems();
+  void BuildMyRecordItems();
   void ConnectHandlers();
   void ApplyCaptions(const Captions& captions);
   void FormCreate();

@@ -189,6 +189,7 @@ void MainWindow::BuildMenus() {
   ExportCsv1 = make_item(spSkinPopupMenu1, "ExportCsv1", export_icon);
   ExportCsv2 = make_item(spSkinPopupMenu2, "ExportCsv2", export_icon);
   BuildPastSeasonsItems();
+  BuildMyRecordItems();
 }
 
 void MainWindow::ApplyCaptions(const Captions& captions) {
@@ -220,6 +221,8 @@ void MainWindow::ApplyCaptions(const Captions& captions) {
   ExportCsv2->setText(captions.export_csv);
   PastSeasons1->setText(captions.past_seasons);
   PastSeasons2->setText(captions.past_seasons);
+  MyRecord1->setText(captions.my_record);
+  MyRecord2->setText(captions.my_record);
   captions_language_ = captions.hint_language;
   next_grid1_model_->SetHintLanguage(captions.hint_language);
   next_grid2_model_->SetHintLanguage(captions.hint_language);

@@ -5,6 +5,7 @@
 #include <QStyle>
 
 #include "app/main_window.h"
+#include "app/menu_items.h"
 #include "app/past_seasons_dialog.h"
 
 namespace kavero::app {
@@ -12,11 +13,7 @@ namespace kavero::app {
 void MainWindow::BuildPastSeasonsItems() {
   const QIcon icon = style()->standardIcon(QStyle::SP_FileDialogContentsView);
   const auto add = [this, &icon](QMenu* menu, QAction* after, const char* name) {
-    auto* action = new QAction(icon, QString(), menu);
-    action->setObjectName(QString::fromLatin1(name));
-    const QList<QAction*> actions = menu->actions();
-    const qsizetype at = actions.indexOf(after);
-    menu->insertAction(at >= 0 && at + 1 < actions.size() ? actions[at + 1] : nullptr, action);
+    QAction* action = InsertMenuItemAfter(menu, after, icon, name);
     connect(action, &QAction::triggered, this, [this] { Guarded([this] { PastSeasonsClick(); }); });
     return action;
   };
