@@ -31,8 +31,8 @@ void MainWindow::spSkinXFormButton1Click() {
 }
 
 void MainWindow::RunAnalysis() {
-  StartAgain1->setText(StartAgainCaption(Russian()));
-  StartAgain2->setText(StartAgainCaption(Russian()));
+  StartAgain1->setText(StartAgainCaption(current_language_));
+  StartAgain2->setText(StartAgainCaption(current_language_));
   // A team list that could not be read is asked for again.
   if (team_list_problem_) ReadTeamPageList();
   AwaitTeamPageListShowingActivity();
@@ -59,29 +59,30 @@ void MainWindow::RunAnalysis() {
   R->hide();
   FillDateChoice();
   gauge_.SetValue(0);
-  if (current_language_ == "RUS") PublishToday();
+  if (current_language_ == Language::kRussian) PublishToday();
   // A file that cannot be written is reported, and the user still gets the
   // table the run computed rather than a start panel without a Start button.
   run_publishing_text_.clear();
   Guarded([this] {
     const SaveOutcome outcome = SaveResultsOf(next_grid2_rows_);
-    run_publishing_text_ = PublishingText(outcome, TodayText(), next_grid2_rows_.size(), Russian());
+    run_publishing_text_ =
+        PublishingText(outcome, TodayText(), next_grid2_rows_.size(), current_language_);
     Note(&run_report_, outcome.failure);
   });
   KeepMarks(next_grid1_rows_);
   ShowResultsScreen();
   ShowRunStatus();
-  LogReport(history_->WithProblem(run_report_, Russian()), true);
+  LogReport(history_->WithProblem(run_report_, current_language_), true);
 }
 
 void MainWindow::TranslationPass() {
   // Names a dictionary could not give stay as the line wrote them: said in the report.
-  if (current_language_ == "ENG") {
+  if (current_language_ == Language::kEnglish) {
     run_report_.insert(run_report_.end(), dictionary_problems_.begin(), dictionary_problems_.end());
   }
   for (std::size_t i = 0; i < next_grid1_rows_.size(); ++i) {
     gauge_.SetValue(static_cast<int>(i) + 1);
-    if (current_language_ != "ENG") continue;
+    if (current_language_ != Language::kEnglish) continue;
     MatchRow& row = next_grid1_rows_[i];
     row.bookmaker_home = row.home;
     row.bookmaker_away = row.away;

@@ -72,7 +72,7 @@ Captions English(const QString& step1, const QString& step2, const QString& save
       .export_csv = QStringLiteral("Export CSV…"),
       .past_seasons = QStringLiteral("Check on past seasons…"),
       .my_record = QStringLiteral("My record…"),
-      .hint_language = HintLanguage::kEnglish,
+      .language = Language::kEnglish,
       .match_hints = kEnglishMatchHints,
       .history_hints = kEnglishHistoryHints,
       .tur_hints = kEnglishTurHints,
@@ -116,7 +116,7 @@ const Captions& RussianCaptions() {
       .export_csv = QStringLiteral("Экспорт CSV…"),
       .past_seasons = QStringLiteral("Проверка на прошлых сезонах…"),
       .my_record = QStringLiteral("Мои результаты…"),
-      .hint_language = HintLanguage::kRussian,
+      .language = Language::kRussian,
       .match_hints =
           {
               QStringLiteral("Флаг чемпионата; задержите на нём указатель, чтобы увидеть "

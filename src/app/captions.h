@@ -26,7 +26,7 @@ struct Captions {
   QString export_csv;                      // ExportCsv1, ExportCsv2
   QString past_seasons;                    // PastSeasons1, PastSeasons2
   QString my_record;                       // MyRecord1, MyRecord2
-  HintLanguage hint_language;              // the goals model's hints
+  Language language;                       // of the texts and the goals model's hints
   // Hints of the column headers, by column, in the interface language.
   std::array<QString, 11> match_hints;   // NextGrid1, NextGrid2
   std::array<QString, 3> history_hints;  // SG1, SG2, SG3

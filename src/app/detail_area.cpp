@@ -235,7 +235,7 @@ void DetailArea::ShowMovement(const QString& text) {
   movement_line->setToolTip(text);
 }
 
-void DetailArea::ShowGoalsModel(const std::optional<GoalsModel>& model, HintLanguage language) {
+void DetailArea::ShowGoalsModel(const std::optional<GoalsModel>& model, Language language) {
   const QString text = model ? GoalsModelLine(*model, language, decimal_separator_) : QString();
   goals_line->SetFullText(text);
   goals_line->setToolTip(text);

@@ -43,7 +43,7 @@ class DetailArea : public QWidget {
   // No match shown: empty tables, indicators at "0", no name.
   void Clear();
   // The goals line: the model of the shown match, empty without one.
-  void ShowGoalsModel(const std::optional<GoalsModel>& model, HintLanguage language);
+  void ShowGoalsModel(const std::optional<GoalsModel>& model, Language language);
   // How the shown match's line moved today; "" when it did not.
   void ShowMovement(const QString& text);
 

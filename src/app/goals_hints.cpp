@@ -28,8 +28,8 @@ QString SignedPercent(double share, char decimal_separator) {
   return sign + Percent(std::abs(shown) / 100, 1, decimal_separator);
 }
 
-QString GoalsModelLine(const GoalsModel& model, HintLanguage language, char decimal_separator) {
-  const bool russian = language == HintLanguage::kRussian;
+QString GoalsModelLine(const GoalsModel& model, Language language, char decimal_separator) {
+  const bool russian = language == Language::kRussian;
   const QString line = QString::fromStdString(FormatGeneral(model.line, decimal_separator));
   return (russian ? QStringLiteral("Ожидаемые голы %1 · Больше %2: %3 (рынок %4, маржа %5) · "
                                    "перевес: больше %6, меньше %7")
@@ -53,8 +53,8 @@ QColor EdgeMarkBackground() {
   return QColor(204, 228, 255);
 }
 
-QString EdgeMarkHint(HintLanguage language) {
-  return language == HintLanguage::kRussian
+QString EdgeMarkHint(Language language) {
+  return language == Language::kRussian
              ? QStringLiteral(
                    "Жирным на голубом: по модели голов ставка на эту сторону "
                    "приносит в среднем на 5 % и более сверх ставки\n") +

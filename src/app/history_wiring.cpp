@@ -16,7 +16,7 @@ void MainWindow::BuildHistory() {
   history_->Open(config_.history_folder, config_.history_clock);
   const auto hint = [this](const MatchRow& row, bool under) {
     return history_->CellHint(row, under ? history::OddsSide::kUnder : history::OddsSide::kOver,
-                              Russian(), config_.regional.decimal_separator);
+                              current_language_, config_.regional.decimal_separator);
   };
   next_grid1_model_->SetMovementHint(hint);
   next_grid2_model_->SetMovementHint(hint);
@@ -44,11 +44,11 @@ void MainWindow::KeepMarks(const MatchTable& rows) {
 
 void MainWindow::ShowMovement(const MatchRow& row) {
   detail_area_->ShowMovement(
-      history_->DetailLine(row, Russian(), config_.regional.decimal_separator));
+      history_->DetailLine(row, current_language_, config_.regional.decimal_separator));
 }
 
 void MainWindow::MyRecordClick() {
-  ShowMyRecord(this, history_->Store(), history_->Today(), Russian(),
+  ShowMyRecord(this, history_->Store(), history_->Today(), current_language_,
                config_.regional.decimal_separator, choose_csv_path, show_error);
 }
 

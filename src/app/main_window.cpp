@@ -99,7 +99,7 @@ void MainWindow::FitToScreen() {
 }
 
 MainWindow::~MainWindow() {
-  SpeakQtDialogsIn(false);  // the language was this window's choice
+  SpeakQtDialogsIn(Language::kEnglish);  // the language was this window's choice
 }
 
 void MainWindow::ConnectHandlers() {
@@ -144,7 +144,7 @@ void MainWindow::Guarded(const std::function<void()>& handler) {
 }
 
 void MainWindow::FormCreate() {
-  current_language_ = "ENG";
+  current_language_ = Language::kEnglish;
   ReadTeamPageList();
 }
 
@@ -231,12 +231,12 @@ void MainWindow::ApplyEnglish() {
   fetch(config_.publishing_server + "brr/basa.txt", team_dictionary_);
   fetch(config_.publishing_server + "brr/chemp.txt", championship_dictionary_);
   ApplyCaptions(EnglishCaptions());
-  SpeakQtDialogsIn(false);
+  SpeakQtDialogsIn(Language::kEnglish);
 }
 
 void MainWindow::ApplyRussian() {
   ApplyCaptions(RussianCaptions());
-  SpeakQtDialogsIn(true);  // without the translations Qt's dialogs stay English
+  SpeakQtDialogsIn(Language::kRussian);  // without the translations Qt's dialogs stay English
 }
 
 void MainWindow::EClick() {
@@ -254,11 +254,11 @@ void MainWindow::RClick() {
 void MainWindow::FixLanguageChoice() {
   // ApplyEnglish leaves E as it is, so exactly one of the two applies.
   if (!E->isEnabled()) {
-    current_language_ = "ENG";
+    current_language_ = Language::kEnglish;
     ApplyEnglish();
   }
   if (E->isEnabled()) {
-    current_language_ = "RUS";
+    current_language_ = Language::kRussian;
     ApplyRussian();
   }
 }
@@ -353,8 +353,8 @@ void MainWindow::SAVE2Click() {
 
 void MainWindow::SaveClick(const MatchTable& table) {
   const SaveOutcome outcome = SaveResultsOf(table);
-  QString text = SavedToText(config_.saves_path, Russian());
-  const QString publishing = PublishingText(outcome, TodayText(), table.size(), Russian());
+  QString text = SavedToText(config_.saves_path, current_language_);
+  const QString publishing = PublishingText(outcome, TodayText(), table.size(), current_language_);
   if (!publishing.isEmpty()) text += QStringLiteral(" · ") + publishing;
   PageReport report;
   Note(&report, outcome.failure);

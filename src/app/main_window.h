@@ -61,7 +61,7 @@ class MainWindow : public QWidget {
   // Asks for season files or a folder for the backtest, opening on `start`; empty when cancelled.
   std::function<QStringList(const QString& start)> choose_seasons;
 
-  const std::string& CurrentLanguage() const { return current_language_; }
+  Language CurrentLanguage() const { return current_language_; }
   const std::vector<std::string>& TeamPageList() const { return team_page_list_; }
   const std::string& TeamDictionary() const { return team_dictionary_; }
   const std::string& ChampionshipDictionary() const { return championship_dictionary_; }
@@ -174,7 +174,6 @@ class MainWindow : public QWidget {
   void AwaitTeamPageListShowingActivity();
   // The status line and its report: after a run, and after an action.
   void BuildStatusLine();
-  bool Russian() const { return current_language_ == "RUS"; }
   void ShowRunStatus();
   void ShowStatus(const QString& text, PageReport report);
   void OpenRunReport();
@@ -186,7 +185,7 @@ class MainWindow : public QWidget {
   UrlProbe url_responds_;
   std::unique_ptr<SessionClient> client_;
   SessionClient& ID;  // the client, under its usual name
-  std::string current_language_;
+  Language current_language_ = Language::kEnglish;
   std::vector<std::string> team_page_list_;
   // Why the last read of "brr/beturl.txt" failed; Start reads it again then.
   std::optional<PageProblem> team_list_problem_;
@@ -273,7 +272,7 @@ class MainWindow : public QWidget {
 
   QAction* PastSeasons1 = nullptr;
   QAction* PastSeasons2 = nullptr;
-  HintLanguage captions_language_ = HintLanguage::kEnglish;  // of the captions last applied
+  Language captions_language_ = Language::kEnglish;  // of the captions last applied
   // The history of runs: app/history_wiring.cpp.
   void BuildHistory();
   void SettleFromPagesRead(const MatchRow& row);

@@ -223,9 +223,9 @@ void MainWindow::ApplyCaptions(const Captions& captions) {
   PastSeasons2->setText(captions.past_seasons);
   MyRecord1->setText(captions.my_record);
   MyRecord2->setText(captions.my_record);
-  captions_language_ = captions.hint_language;
-  next_grid1_model_->SetHintLanguage(captions.hint_language);
-  next_grid2_model_->SetHintLanguage(captions.hint_language);
+  captions_language_ = captions.language;
+  next_grid1_model_->SetHintLanguage(captions.language);
+  next_grid2_model_->SetHintLanguage(captions.language);
 }
 
 }  // namespace kavero::app

@@ -25,12 +25,12 @@ const MarkFigures& FiguresOf(Mark mark) {
   return Records().marks[static_cast<std::size_t>(mark)];
 }
 
-char Separator(HintLanguage language) {
-  return language == HintLanguage::kRussian ? ',' : '.';
+char Separator(Language language) {
+  return language == Language::kRussian ? ',' : '.';
 }
 
-QString Count(int value, HintLanguage language) {
-  return QLocale(language == HintLanguage::kRussian ? QLocale::Russian : QLocale::English)
+QString Count(int value, Language language) {
+  return QLocale(language == Language::kRussian ? QLocale::Russian : QLocale::English)
       .toString(value);
 }
 
@@ -39,27 +39,27 @@ QString WholePercent(double share) {
 }
 
 // "(2009–2024, 5 leagues)"
-QString Where(HintLanguage language) {
+QString Where(Language language) {
   const MarkRecords& records = Records();
-  return (language == HintLanguage::kRussian ? QStringLiteral("(%1–%2, лиг: %3)")
-                                             : QStringLiteral("(%1–%2, %3 leagues)"))
+  return (language == Language::kRussian ? QStringLiteral("(%1–%2, лиг: %3)")
+                                         : QStringLiteral("(%1–%2, %3 leagues)"))
       .arg(records.first_year)
       .arg(records.last_year)
       .arg(records.leagues);
 }
 
-QString Threshold(double value, HintLanguage language) {
+QString Threshold(double value, Language language) {
   const QString text = QString::fromStdString(FormatGeneral(std::abs(value), Separator(language)));
   return value < 0 ? QStringLiteral("−") + text : text;
 }
 
-QString MarkLine(Mark mark, const QString& header, double threshold, HintLanguage language) {
+QString MarkLine(Mark mark, const QString& header, double threshold, Language language) {
   const MarkFigures& figures = FiguresOf(mark);
   const bool over = mark == Mark::kStep1Green || mark == Mark::kStep2Green;
   // The red marks bet under; the line still says how often over happened.
   const double over_share = over ? figures.won : 1 - figures.won;
   const double market_over = over ? figures.market : 1 - figures.market;
-  const bool russian = language == HintLanguage::kRussian;
+  const bool russian = language == Language::kRussian;
   const QString pattern =
       russian ? QStringLiteral(
                     "%1 %2 %3 (%4): больше 2,5 в %5 из %6 настоящих матчей %7; рынок "
@@ -80,8 +80,8 @@ QString MarkLine(Mark mark, const QString& header, double threshold, HintLanguag
 
 }  // namespace
 
-QString StepMarkRecordHint(int step, HintLanguage language) {
-  const bool russian = language == HintLanguage::kRussian;
+QString StepMarkRecordHint(int step, Language language) {
+  const bool russian = language == Language::kRussian;
   if (step == 1) {
     const QString header = russian ? QStringLiteral("Шаг1") : QStringLiteral("Step1");
     return MarkLine(Mark::kStep1Green, header, kStep1GreenFrom, language) + QLatin1Char('\n') +
@@ -92,11 +92,11 @@ QString StepMarkRecordHint(int step, HintLanguage language) {
          MarkLine(Mark::kStep2Red, header, kStep2RedUpTo, language);
 }
 
-QString ValueMarkRecordHint(HintLanguage language) {
+QString ValueMarkRecordHint(Language language) {
   const MarkFigures& value = FiguresOf(Mark::kValue);
   const char separator = Separator(language);
   const QString pattern =
-      language == HintLanguage::kRussian
+      language == Language::kRussian
           ? QStringLiteral(
                 "На настоящем футболе эта отметка почти не встречается: %1 из %2 настоящих "
                 "матчей %3, и только при коэффициентах, не оставлявших букмекеру маржи (не "

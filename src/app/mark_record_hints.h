@@ -5,12 +5,13 @@
 #include <QString>
 
 #include "app/goals_hints.h"
+#include "base/language.h"
 
 namespace kavero::app {
 
 // Both marks of the Step1 (`step` 1) or Step2 (`step` 2) column, one line each.
-QString StepMarkRecordHint(int step, HintLanguage language);
+QString StepMarkRecordHint(int step, Language language);
 // The value mark of the Under and Over columns.
-QString ValueMarkRecordHint(HintLanguage language);
+QString ValueMarkRecordHint(Language language);
 
 }  // namespace kavero::app

@@ -50,7 +50,7 @@ void MainWindow::CellClick(MatchTable& table, int row) {
     // Nothing was computed: the row keeps its values, the labels say so.
     detail_area_->ShowStepsNotRead();
   }
-  if (current_language_ == "ENG") {
+  if (current_language_ == Language::kEnglish) {
     TranslateHistory(match_stats_, [this](std::string_view name) { return TranslateTeam(name); });
   }
   detail_area_->ShowMatchStats(match_stats_);
@@ -60,10 +60,10 @@ void MainWindow::CellClick(MatchTable& table, int row) {
   KeepMarks({table[row]});
   RefreshTables();
   if (match_stats_.statistics_failure) {
-    ShowStatus(MatchNotReadText(home, away, *match_stats_.statistics_failure, Russian()),
+    ShowStatus(MatchNotReadText(home, away, *match_stats_.statistics_failure, current_language_),
                match_stats_.problems);
   } else if (!match_stats_.problems.empty()) {
-    ShowStatus(MatchProblemsText(home, away, match_stats_.problems.size(), Russian()),
+    ShowStatus(MatchProblemsText(home, away, match_stats_.problems.size(), current_language_),
                match_stats_.problems);
   } else {
     ShowRunStatus();
@@ -105,7 +105,8 @@ void MainWindow::GoTotalAll(MatchTable& table, MessagesAt messages_at) {
   if (problems.empty()) {
     ShowRunStatus();
   } else {
-    ShowStatus(GoTotalAllText(table.size(), not_read, problems.size(), Russian()), problems);
+    ShowStatus(GoTotalAllText(table.size(), not_read, problems.size(), current_language_),
+               problems);
   }
   LogReport(problems, false);
 }

@@ -13,9 +13,7 @@ void MainWindow::ShowGoalsModel(MatchRow& row) {
     row.goals_model = ComputeGoalsModel(match_stats_.league_rows[0], match_stats_.league_rows[1],
                                         row.total, row.under, row.over);
   }
-  const HintLanguage language =
-      current_language_ == "RUS" ? HintLanguage::kRussian : HintLanguage::kEnglish;
-  detail_area_->ShowGoalsModel(row.goals_model, language);
+  detail_area_->ShowGoalsModel(row.goals_model, current_language_);
 }
 
 }  // namespace kavero::app

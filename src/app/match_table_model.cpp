@@ -51,7 +51,7 @@ void MatchTableModel::SetHeader(int column, const QString& text) {
   emit headerDataChanged(Qt::Horizontal, column, column);
 }
 
-void MatchTableModel::SetHintLanguage(HintLanguage language) {
+void MatchTableModel::SetHintLanguage(Language language) {
   hint_language_ = language;
   emit headerDataChanged(Qt::Horizontal, 0, kColumnCount - 1);
 }

@@ -27,7 +27,7 @@ class MatchTableModel : public QAbstractTableModel {
   // How the hint of a not-read indicator says why.
   void SetProblemText(std::function<QString(const PageProblem&)> text);
   // The language of the goals model's hints.
-  void SetHintLanguage(HintLanguage language);
+  void SetHintLanguage(Language language);
   void SetHeaderHint(int column, const QString& text);
   // How the line moved, added to the Under and Over cells' hints.
   void SetMovementHint(std::function<QString(const MatchRow&, bool under)> hint);
@@ -56,7 +56,7 @@ class MatchTableModel : public QAbstractTableModel {
   std::array<QString, kColumnCount> header_hints_;
   int shown_rows_ = 0;  // the row count the views know of
   std::function<QString(const PageProblem&)> problem_text_;
-  HintLanguage hint_language_ = HintLanguage::kEnglish;
+  Language hint_language_ = Language::kEnglish;
   std::function<QString(const MatchRow&, bool under)> movement_hint_;
 };
 

@@ -22,8 +22,8 @@
 namespace kavero::app {
 namespace {
 
-QString Pick(bool russian, const char* english, const char* in_russian) {
-  return QString::fromUtf8(russian ? in_russian : english);
+QString Pick(Language language, const char* english, const char* in_russian) {
+  return QString::fromUtf8(language == Language::kRussian ? in_russian : english);
 }
 
 QString Number(double value, int decimals, char decimal_separator, bool sign = false) {
@@ -49,18 +49,18 @@ QString Return(const MarkRecord& record, char decimal_separator) {
          QLatin1Char(')');
 }
 
-QString MarkName(MarkRow row, bool russian) {
+QString MarkName(MarkRow row, Language language) {
   switch (row) {
     case MarkRow::kStep1Green:
-      return Pick(russian, "Step1 green", "Шаг1 зелёный");
+      return Pick(language, "Step1 green", "Шаг1 зелёный");
     case MarkRow::kStep1Red:
-      return Pick(russian, "Step1 red", "Шаг1 красный");
+      return Pick(language, "Step1 red", "Шаг1 красный");
     case MarkRow::kStep2Green:
-      return Pick(russian, "Step2 green", "Шаг2 зелёный");
+      return Pick(language, "Step2 green", "Шаг2 зелёный");
     case MarkRow::kStep2Red:
-      return Pick(russian, "Step2 red", "Шаг2 красный");
+      return Pick(language, "Step2 red", "Шаг2 красный");
     case MarkRow::kValue:
-      return Pick(russian, "Value mark", "Отметка перевеса");
+      return Pick(language, "Value mark", "Отметка перевеса");
   }
   return {};
 }
@@ -87,21 +87,21 @@ QString SuggestedPath() {
 
 }  // namespace
 
-QStringList MarkRecordHeader(bool russian) {
-  return {Pick(russian, "Mark", "Отметка"),
-          Pick(russian, "Matches", "Матчей"),
-          Pick(russian, "Over the total", "Больше тотала"),
-          Pick(russian, "95 % interval", "Интервал 95 %"),
-          Pick(russian, "Prices implied", "По ценам"),
-          Pick(russian, "Return at first price", "Доход по первой цене"),
-          Pick(russian, "Return at last price", "Доход по последней цене"),
-          Pick(russian, "Price moved towards the mark", "Цена шла к отметке")};
+QStringList MarkRecordHeader(Language language) {
+  return {Pick(language, "Mark", "Отметка"),
+          Pick(language, "Matches", "Матчей"),
+          Pick(language, "Over the total", "Больше тотала"),
+          Pick(language, "95 % interval", "Интервал 95 %"),
+          Pick(language, "Prices implied", "По ценам"),
+          Pick(language, "Return at first price", "Доход по первой цене"),
+          Pick(language, "Return at last price", "Доход по последней цене"),
+          Pick(language, "Price moved towards the mark", "Цена шла к отметке")};
 }
 
-QStringList MarkRecordCells(const MarkSummary& summary, bool russian, char decimal_separator) {
+QStringList MarkRecordCells(const MarkSummary& summary, Language language, char decimal_separator) {
   const bool any = summary.matches > 0;
   const QString none = QStringLiteral("–");
-  return {MarkName(summary.row, russian),
+  return {MarkName(summary.row, language),
           QString::number(summary.matches),
           any ? Percent(summary.over_share, decimal_separator) : none,
           any ? Range(summary.over_interval, decimal_separator, false) + QStringLiteral("\u00A0%")
@@ -112,32 +112,32 @@ QStringList MarkRecordCells(const MarkSummary& summary, bool russian, char decim
           any ? Percent(summary.moved_towards_share, decimal_separator) : none};
 }
 
-QWidget* ShowMyRecord(QWidget* owner, history::HistoryStore& store, const Date& today, bool russian,
-                      char decimal_separator,
+QWidget* ShowMyRecord(QWidget* owner, history::HistoryStore& store, const Date& today,
+                      Language language, char decimal_separator,
                       const std::function<QString(const QString& suggested)>& choose_csv_path,
                       const std::function<void(const QString&)>& show_error) {
   QDialog* dialog =
-      FreshDialog(owner, QStringLiteral("MyRecord"), Pick(russian, "My record", "Мои результаты"));
+      FreshDialog(owner, QStringLiteral("MyRecord"), Pick(language, "My record", "Мои результаты"));
   dialog->resize(900, 300);
   auto* layout = new QVBoxLayout(dialog);
 
   auto* period_row = new QHBoxLayout;
-  period_row->addWidget(new QLabel(Pick(russian, "Settled matches of:", "Сыгранные матчи за:")));
+  period_row->addWidget(new QLabel(Pick(language, "Settled matches of:", "Сыгранные матчи за:")));
   auto* period = new QComboBox(dialog);
   period->setObjectName(QStringLiteral("MyRecordPeriod"));
-  period->addItem(Pick(russian, "the last 30 days", "последние 30 дней"));
-  period->addItem(Pick(russian, "all time", "всё время"));
+  period->addItem(Pick(language, "the last 30 days", "последние 30 дней"));
+  period->addItem(Pick(language, "all time", "всё время"));
   period_row->addWidget(period);
   period_row->addStretch();
   layout->addLayout(period_row);
 
   auto* table = new QTableWidget(static_cast<int>(kMarkRows.size()), 8, dialog);
   table->setObjectName(QStringLiteral("MyRecordTable"));
-  table->setHorizontalHeaderLabels(MarkRecordHeader(russian));
+  table->setHorizontalHeaderLabels(MarkRecordHeader(language));
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->verticalHeader()->hide();
   layout->addWidget(table);
-  auto* note = new QLabel(Pick(russian,
+  auto* note = new QLabel(Pick(language,
                                "Returns per unit staked on the marked side, with their 95 % "
                                "interval; matches with one recorded score only.",
                                "Доход на единицу ставки на отмеченную сторону, с интервалом 95 %; "
@@ -146,13 +146,13 @@ QWidget* ShowMyRecord(QWidget* owner, history::HistoryStore& store, const Date& 
   note->setWordWrap(true);
   layout->addWidget(note);
 
-  const auto fill = [&store, today, table, period, russian, decimal_separator] {
+  const auto fill = [&store, today, table, period, language, decimal_separator] {
     const std::optional<int> days =
         period->currentIndex() == 0 ? std::optional<int>(kRecordDefaultDays) : std::nullopt;
     const auto bets = store.MarkedBets(days, today);
     const auto summaries = SummariseMarks(bets);
     for (int r = 0; r < static_cast<int>(summaries.size()); ++r) {
-      const QStringList cells = MarkRecordCells(summaries[r], russian, decimal_separator);
+      const QStringList cells = MarkRecordCells(summaries[r], language, decimal_separator);
       for (int c = 0; c < cells.size(); ++c) table->setItem(r, c, new QTableWidgetItem(cells[c]));
     }
     table->resizeColumnsToContents();
@@ -161,7 +161,7 @@ QWidget* ShowMyRecord(QWidget* owner, history::HistoryStore& store, const Date& 
   QObject::connect(period, &QComboBox::currentIndexChanged, dialog, fill);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
-  auto* export_button = buttons->addButton(Pick(russian, "Export CSV…", "Экспорт CSV…"),
+  auto* export_button = buttons->addButton(Pick(language, "Export CSV…", "Экспорт CSV…"),
                                            QDialogButtonBox::ActionRole);
   export_button->setObjectName(QStringLiteral("MyRecordExport"));
   QObject::connect(export_button, &QPushButton::clicked, dialog,

@@ -24,7 +24,7 @@ void MainWindow::BuildStopControls() {
 
 MainWindow::StoppablePass::StoppablePass(MainWindow& window) : window_(window) {
   window_.stop_requested_ = false;
-  window_.stop_button_->setText(StopCaption(window_.Russian()));
+  window_.stop_button_->setText(StopCaption(window_.current_language_));
   window_.stop_button_->show();
   window_.stop_button_->raise();
 }

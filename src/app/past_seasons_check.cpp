@@ -20,7 +20,7 @@ void MainWindow::BuildPastSeasonsItems() {
   PastSeasons1 = add(spSkinPopupMenu1, ExportCsv1, "PastSeasons1");
   PastSeasons2 = add(spSkinPopupMenu2, ExportCsv2, "PastSeasons2");
   choose_seasons = [this](const QString& start) {
-    return ChooseSeasons(this, start, captions_language_ == HintLanguage::kRussian);
+    return ChooseSeasons(this, start, captions_language_);
   };
 }
 
@@ -29,7 +29,7 @@ void MainWindow::PastSeasonsClick() {
   if (chosen.isEmpty()) return;
   std::vector<std::string> paths;
   for (const QString& path : chosen) paths.push_back(QFile::encodeName(path).toStdString());
-  auto* dialog = new PastSeasonsDialog(captions_language_ == HintLanguage::kRussian, this);
+  auto* dialog = new PastSeasonsDialog(captions_language_, this);
   dialog->show();
   dialog->Run(std::move(paths));
 }

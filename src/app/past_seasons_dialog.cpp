@@ -37,18 +37,19 @@ struct Outcome {
 
 }  // namespace
 
-PastSeasonsDialog::PastSeasonsDialog(bool russian, QWidget* parent)
+PastSeasonsDialog::PastSeasonsDialog(Language language, QWidget* parent)
     : QDialog(parent),
-      russian_(russian),
+      language_(language),
       progress_(new QProgressBar(this)),
       report_(new QPlainTextEdit(this)),
       plot_(new QLabel(this)),
-      copy_(
-          new QPushButton(russian ? QStringLiteral("Копировать") : QStringLiteral("Copy"), this)) {
+      copy_(new QPushButton(
+          language == Language::kRussian ? QStringLiteral("Копировать") : QStringLiteral("Copy"),
+          this)) {
   setObjectName(QStringLiteral("PastSeasons"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(russian ? QStringLiteral("Проверка на прошлых сезонах")
-                         : QStringLiteral("Check on past seasons"));
+  setWindowTitle(language == Language::kRussian ? QStringLiteral("Проверка на прошлых сезонах")
+                                                : QStringLiteral("Check on past seasons"));
   resize(1320, 720);
 
   progress_->setObjectName(QStringLiteral("PastSeasonsProgress"));
@@ -110,7 +111,8 @@ QString PastSeasonsDialog::ReportText() const {
 
 void PastSeasonsDialog::Show(const BacktestReport& report) {
   progress_->hide();
-  const ReportWords& words = russian_ ? RussianReportWords() : EnglishReportWords();
+  const ReportWords& words =
+      language_ == Language::kRussian ? RussianReportWords() : EnglishReportWords();
   report_->setPlainText(QString::fromStdString(FormatReport(report, words)));
   plot_->setPixmap(QPixmap::fromImage(DrawBacktestPlot(report, kPlotSize)));
   copy_->setEnabled(true);
@@ -125,17 +127,20 @@ QString ShippedSeasonsFolder() {
   return QDir::homePath();
 }
 
-QStringList ChooseSeasons(QWidget* parent, const QString& start, bool russian) {
+QStringList ChooseSeasons(QWidget* parent, const QString& start, Language language) {
   QMessageBox chooser(QMessageBox::Question,
-                      russian ? QStringLiteral("Проверка на прошлых сезонах")
-                              : QStringLiteral("Check on past seasons"),
-                      russian ? QStringLiteral("Проверить файлы сезонов или целую папку?")
-                              : QStringLiteral("Check season files, or a whole folder?"),
+                      language == Language::kRussian ? QStringLiteral("Проверка на прошлых сезонах")
+                                                     : QStringLiteral("Check on past seasons"),
+                      language == Language::kRussian
+                          ? QStringLiteral("Проверить файлы сезонов или целую папку?")
+                          : QStringLiteral("Check season files, or a whole folder?"),
                       QMessageBox::Cancel, parent);
   QPushButton* files = chooser.addButton(
-      russian ? QStringLiteral("Файлы…") : QStringLiteral("Files…"), QMessageBox::AcceptRole);
+      language == Language::kRussian ? QStringLiteral("Файлы…") : QStringLiteral("Files…"),
+      QMessageBox::AcceptRole);
   QPushButton* folder = chooser.addButton(
-      russian ? QStringLiteral("Папка…") : QStringLiteral("Folder…"), QMessageBox::AcceptRole);
+      language == Language::kRussian ? QStringLiteral("Папка…") : QStringLiteral("Folder…"),
+      QMessageBox::AcceptRole);
   chooser.exec();
   if (chooser.clickedButton() == files) {
     return QFileDialog::getOpenFileNames(parent, QString(), start,

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "base/language.h"
+
 class QLabel;
 class QPlainTextEdit;
 class QProgressBar;
@@ -21,7 +23,7 @@ class PastSeasonsDialog : public QDialog {
   Q_OBJECT
 
  public:
-  PastSeasonsDialog(bool russian, QWidget* parent);
+  PastSeasonsDialog(Language language, QWidget* parent);
 
   // Replays the files and folders at `paths` on a thread of its own; the
   // dialog shows the report once it is done and then emits Finished.
@@ -34,7 +36,7 @@ class PastSeasonsDialog : public QDialog {
  private:
   void Show(const BacktestReport& report);
 
-  bool russian_;
+  Language language_;
   QProgressBar* progress_;
   QPlainTextEdit* report_;
   QLabel* plot_;
@@ -46,6 +48,6 @@ class PastSeasonsDialog : public QDialog {
 QString ShippedSeasonsFolder();
 
 // Asks for season files or a folder, opening on `start`; empty when cancelled.
-QStringList ChooseSeasons(QWidget* parent, const QString& start, bool russian);
+QStringList ChooseSeasons(QWidget* parent, const QString& start, Language language);
 
 }  // namespace kavero::app

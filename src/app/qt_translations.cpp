@@ -7,7 +7,7 @@
 
 namespace kavero::app {
 
-bool SpeakQtDialogsIn(bool russian) {
+bool SpeakQtDialogsIn(Language language) {
   const QString name = QStringLiteral("kaveroQtTranslator");
   auto* translator = QCoreApplication::instance()->findChild<QTranslator*>(name);
   if (translator == nullptr) {
@@ -15,7 +15,7 @@ bool SpeakQtDialogsIn(bool russian) {
     translator->setObjectName(name);
   }
   QCoreApplication::removeTranslator(translator);
-  if (!russian) return true;
+  if (language != Language::kRussian) return true;
   if (translator->isEmpty() &&
       !translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

@@ -19,8 +19,8 @@ history::RunClock ClockOf(const QDateTime& now) {
           now.time().hour() * 60 + now.time().minute()};
 }
 
-QString Pick(bool russian, const QString& english, const QString& in_russian) {
-  return russian ? in_russian : english;
+QString Pick(Language language, const QString& english, const QString& in_russian) {
+  return language == Language::kRussian ? in_russian : english;
 }
 
 }  // namespace
@@ -102,52 +102,52 @@ const history::LineMovement* RunHistory::MovementOf(const MatchRow& row) const {
   return found == movement_.end() ? nullptr : &found->second;
 }
 
-QString RunHistory::CellHint(const MatchRow& row, history::OddsSide side, bool russian,
+QString RunHistory::CellHint(const MatchRow& row, history::OddsSide side, Language language,
                              char decimal_separator) const {
   const history::LineMovement* movement = MovementOf(row);
   if (movement == nullptr) return {};
-  return QString::fromStdString(history::MovementHint(
-      *movement, side, russian ? history::HintLanguage::kRussian : history::HintLanguage::kEnglish,
-      decimal_separator));
+  return QString::fromStdString(
+      history::MovementHint(*movement, side, language, decimal_separator));
 }
 
-QString RunHistory::DetailLine(const MatchRow& row, bool russian, char decimal_separator) const {
+QString RunHistory::DetailLine(const MatchRow& row, Language language,
+                               char decimal_separator) const {
   QStringList parts;
-  const QString under = CellHint(row, history::OddsSide::kUnder, russian, decimal_separator);
-  const QString over = CellHint(row, history::OddsSide::kOver, russian, decimal_separator);
+  const QString under = CellHint(row, history::OddsSide::kUnder, language, decimal_separator);
+  const QString over = CellHint(row, history::OddsSide::kOver, language, decimal_separator);
   if (!under.isEmpty())
-    parts << Pick(russian, QStringLiteral("Under "), QStringLiteral("Мен. ")) + under;
+    parts << Pick(language, QStringLiteral("Under "), QStringLiteral("Мен. ")) + under;
   if (!over.isEmpty())
-    parts << Pick(russian, QStringLiteral("Over "), QStringLiteral("Бол. ")) + over;
+    parts << Pick(language, QStringLiteral("Over "), QStringLiteral("Бол. ")) + over;
   return parts.join(QStringLiteral(" · "));
 }
 
-QString RunHistory::TakeStatusNote(bool russian) {
+QString RunHistory::TakeStatusNote(Language language) {
   QString note;
   if (opened_.restart != history::Restart::kNone && !restart_told_) {
     restart_told_ = true;
     note += Pick(
-        russian,
+        language,
         QStringLiteral(" · the\u00A0old\u00A0history\u00A0file\u00A0was\u00A0moved\u00A0aside, "
                        "a\u00A0new\u00A0one\u00A0started"),
         QStringLiteral(" · старый\u00A0файл\u00A0истории\u00A0отложен, "
                        "начат\u00A0новый"));
   }
   if (failure_) {
-    note += Pick(russian, QStringLiteral(" · history\u00A0was\u00A0not\u00A0saved"),
+    note += Pick(language, QStringLiteral(" · history\u00A0was\u00A0not\u00A0saved"),
                  QStringLiteral(" · история\u00A0не\u00A0сохранена"));
   }
   return note;
 }
 
-PageReport RunHistory::WithProblem(PageReport report, bool russian) const {
+PageReport RunHistory::WithProblem(PageReport report, Language language) const {
   if (!failure_) return report;
   PageProblem problem;
   problem.address =
       (QDir(QString::fromStdString(folder_)).filePath(QStringLiteral("history.sqlite")))
           .toStdString();
   problem.fault = PageFault::kFailed;
-  problem.detail = Pick(russian, QStringLiteral("history was not saved (%1)"),
+  problem.detail = Pick(language, QStringLiteral("history was not saved (%1)"),
                         QStringLiteral("история не сохранена (%1)"))
                        .arg(QString::fromStdString(failure_->detail))
                        .toStdString();

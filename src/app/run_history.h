@@ -12,6 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/language.h"
 #include "base/match_table.h"
 #include "base/page_report.h"
 #include "history/history_store.h"
@@ -41,16 +42,16 @@ class RunHistory {
   // The row's line as first seen today and now; nothing when not known.
   const history::LineMovement* MovementOf(const MatchRow& row) const;
   // The odds cell's movement hint; "" when that side did not move.
-  QString CellHint(const MatchRow& row, history::OddsSide side, bool russian,
+  QString CellHint(const MatchRow& row, history::OddsSide side, Language language,
                    char decimal_separator) const;
   // Both odds' movement on one line, for the detail area; "" when neither moved.
-  QString DetailLine(const MatchRow& row, bool russian, char decimal_separator) const;
+  QString DetailLine(const MatchRow& row, Language language, char decimal_separator) const;
 
   // What the status line adds after a run: a file moved aside (told once)
   // and a history not saved.
-  QString TakeStatusNote(bool russian);
+  QString TakeStatusNote(Language language);
   // `report` with a line saying that history was not saved, when it was not.
-  PageReport WithProblem(PageReport report, bool russian) const;
+  PageReport WithProblem(PageReport report, Language language) const;
 
  private:
   void Failed(const history::Status& status);

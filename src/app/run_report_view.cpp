@@ -13,24 +13,24 @@
 
 namespace kavero::app {
 
-QWidget* ShowRunReport(QWidget* owner, const PageReport& report, bool russian,
+QWidget* ShowRunReport(QWidget* owner, const PageReport& report, Language language,
                        const QString& log_path) {
-  QDialog* dialog = FreshDialog(owner, QStringLiteral("RunReport"), ReportTitle(russian));
+  QDialog* dialog = FreshDialog(owner, QStringLiteral("RunReport"), ReportTitle(language));
   dialog->resize(760, 320);
   auto* layout = new QVBoxLayout(dialog);
   if (report.empty()) {
-    layout->addWidget(new QLabel(ReportEmptyText(russian), dialog));
+    layout->addWidget(new QLabel(ReportEmptyText(language), dialog));
   } else {
     auto* table = new QTableWidget(static_cast<int>(report.size()), 3, dialog);
     table->setObjectName(QStringLiteral("RunReportTable"));
     table->setHorizontalHeaderLabels(
-        {ReportHeader(0, russian), ReportHeader(1, russian), ReportHeader(2, russian)});
+        {ReportHeader(0, language), ReportHeader(1, language), ReportHeader(2, language)});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
     for (int i = 0; i < static_cast<int>(report.size()); ++i) {
       table->setItem(i, 0, new QTableWidgetItem(Shown(report[i].address)));
-      table->setItem(i, 1, new QTableWidgetItem(ReasonText(report[i], russian)));
+      table->setItem(i, 1, new QTableWidgetItem(ReasonText(report[i], language)));
       table->setItem(i, 2, new QTableWidgetItem(Shown(report[i].match)));
     }
     table->resizeColumnsToContents();
@@ -38,7 +38,7 @@ QWidget* ShowRunReport(QWidget* owner, const PageReport& report, bool russian,
     layout->addWidget(table);
   }
   if (!log_path.isEmpty()) {
-    auto* log = new QLabel(ReportLogText(log_path, russian), dialog);
+    auto* log = new QLabel(ReportLogText(log_path, language), dialog);
     log->setObjectName(QStringLiteral("RunReportLog"));
     log->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(log);

@@ -4,13 +4,14 @@
 // one, with the path of the log that keeps it.
 #include <QWidget>
 
+#include "base/language.h"
 #include "base/page_report.h"
 
 namespace kavero::app {
 
 // Opens the report (replacing one already open) and returns it; `log_path`
 // "" when no log is written.
-QWidget* ShowRunReport(QWidget* owner, const PageReport& report, bool russian,
+QWidget* ShowRunReport(QWidget* owner, const PageReport& report, Language language,
                        const QString& log_path);
 
 }  // namespace kavero::app

@@ -31,13 +31,13 @@ std::string Change(double from, double to, char decimal_separator) {
 
 }  // namespace
 
-std::string MovementHint(const LineMovement& movement, OddsSide side, HintLanguage language,
+std::string MovementHint(const LineMovement& movement, OddsSide side, Language language,
                          char decimal_separator) {
   const bool total_moved = movement.first.total != movement.now.total;
   const std::string before = Price(movement.first, side, total_moved);
   const std::string after = Price(movement.now, side, total_moved);
   if (before == after) return {};
-  const bool english = language == HintLanguage::kEnglish;
+  const bool english = language == Language::kEnglish;
   std::string hint = before + (english ? " at " : " \xD0\xB2 ") + movement.first.clock + " " +
                      std::string(kArrow) + " " + after +
                      (english ? " now" : " \xD1\x81\xD0\xB5\xD0\xB9\xD1\x87\xD0\xB0\xD1\x81");

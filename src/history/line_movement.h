@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/language.h"
+
 namespace kavero::history {
 
 struct LineSighting {
@@ -20,13 +22,12 @@ struct LineMovement {
 };
 
 enum class OddsSide { kUnder, kOver };
-enum class HintLanguage { kEnglish, kRussian };
 
 // "1.95 at 10:02 → 1.80 now, −7.7 %" for one odds cell ("" when that side did
 // not move), the totals added when they differ. The arrow and the minus sign
 // have no Windows-1251 code, so this text alone is UTF-8, made for the window
 // to show as it stands; the prices inside are ASCII either way.
-std::string MovementHint(const LineMovement& movement, OddsSide side, HintLanguage language,
+std::string MovementHint(const LineMovement& movement, OddsSide side, Language language,
                          char decimal_separator);
 
 }  // namespace kavero::history

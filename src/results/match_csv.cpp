@@ -136,10 +136,10 @@ std::vector<std::string> Record(const CsvMatchRow& entry, char decimal_point,
 
 }  // namespace
 
-std::string MatchTableCsv(const std::vector<CsvMatchRow>& rows, std::string_view language,
+std::string MatchTableCsv(const std::vector<CsvMatchRow>& rows, Language language,
                           char decimal_separator, std::string_view date_format) {
   const CsvStyle style = CsvStyleFor(decimal_separator);
-  const auto& header = language == "RUS" ? kRussianHeader : kEnglishHeader;
+  const auto& header = language == Language::kRussian ? kRussianHeader : kEnglishHeader;
   std::vector<std::vector<std::string>> records;
   records.reserve(rows.size() + 1);
   records.emplace_back();

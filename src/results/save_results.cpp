@@ -10,7 +10,7 @@ namespace kavero {
 SaveOutcome SaveResults(const MatchTable& table, const SaveContext& context) {
   const std::string text = SavedText(table, context.decimal_separator);
   SaveOutcome outcome;
-  if (context.language == "RUS") {
+  if (context.language == Language::kRussian) {
     const std::string& server = context.publishing_server;
     outcome.publishing = Publishing::kAlreadyThere;
     if (!context.probe(server + "kavero/" + context.today + ".txt")) {

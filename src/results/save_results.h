@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "base/language.h"
 #include "base/match_table.h"
 #include "base/page_report.h"
 #include "web/addresses.h"
@@ -12,8 +13,8 @@
 namespace kavero {
 
 struct SaveContext {
-  std::string language;  // "ENG" or "RUS"
-  std::string today;     // today's date in the user's short date format, Windows-1251
+  Language language = Language::kEnglish;  // Russian publishes
+  std::string today;  // today's date in the user's short date format, Windows-1251
   char decimal_separator = '.';
   std::string file_path;  // the full path of the file to replace
   HttpClient& client;

@@ -159,7 +159,7 @@ TEST_F(AnalysisRunTest, RussianPublishesTodaysMatchesWhenTodaysFileIsMissing) {
                        W("Англия. Премьер-лига") + ">>\r\n");
   ASSERT_EQ(site_.Posts().size(), 1u);
   EXPECT_EQ(site_.Posts()[0], "datas=" + FormEncode(today) + "&stext=" + FormEncode(saved) + "&");
-  EXPECT_EQ(window.CurrentLanguage(), "RUS");
+  EXPECT_EQ(window.CurrentLanguage(), Language::kRussian);
 }
 
 // The publishing pass reads today's rows again; one it cannot read keeps what

@@ -109,11 +109,11 @@ TEST_F(GoalsAndExportTest, AClickShowsTheModelInTheTotalHintTheMarkAndTheDetailL
   EXPECT_TRUE(Grid("NextGrid1")
                   ->headerData(6, Qt::Horizontal, Qt::ToolTipRole)
                   .toString()
-                  .endsWith(EdgeMarkHint(HintLanguage::kEnglish)));
+                  .endsWith(EdgeMarkHint(Language::kEnglish)));
   EXPECT_TRUE(Grid("NextGrid1")
                   ->headerData(7, Qt::Horizontal, Qt::ToolTipRole)
                   .toString()
-                  .endsWith(EdgeMarkHint(HintLanguage::kEnglish)));
+                  .endsWith(EdgeMarkHint(Language::kEnglish)));
 
   // Teams without pages: no model, no hint, no mark, an empty line.
   window.NextGrid1CellClick(0, 1);
@@ -172,7 +172,7 @@ TEST_F(GoalsAndExportTest, RussianHintsAndGoTotalAllModelsEveryRow) {
   EXPECT_TRUE(Grid("NextGrid2")
                   ->headerData(6, Qt::Horizontal, Qt::ToolTipRole)
                   .toString()
-                  .endsWith(EdgeMarkHint(HintLanguage::kRussian)));
+                  .endsWith(EdgeMarkHint(Language::kRussian)));
   EXPECT_EQ(TeamPageRequests(), 2);
 }
 

@@ -124,9 +124,9 @@ TEST_F(HistoryRunTest, ASecondRunDaysLaterSettlesShowsMovementAndTheRecord) {
   const auto bets = store.MarkedBets(kRecordDefaultDays, {2026, 12, 10});
   EXPECT_FALSE(bets.empty());
   const auto summaries = SummariseMarks(bets);
-  const bool russian = window.CurrentLanguage() == "RUS";
+  const Language language = window.CurrentLanguage();
   for (int r = 0; r < static_cast<int>(summaries.size()); ++r) {
-    const QStringList cells = MarkRecordCells(summaries[r], russian, ',');
+    const QStringList cells = MarkRecordCells(summaries[r], language, ',');
     for (int c = 0; c < cells.size(); ++c) EXPECT_EQ(table->item(r, c)->text(), cells[c]);
   }
 }

@@ -126,7 +126,7 @@ TEST_F(LanguageTest, ButtonsSwitchCaptionsAndFetchDictionariesOnlyForEnglish) {
     EXPECT_EQ(basa_requests_, step.requests);
     EXPECT_EQ(chemp_requests_, step.requests);
     EXPECT_EQ(Untouched(), untouched);
-    EXPECT_EQ(window.CurrentLanguage(), "ENG") << "only the run fixes the language";
+    EXPECT_EQ(window.CurrentLanguage(), Language::kEnglish) << "only the run fixes the language";
   }
   EXPECT_EQ(window.TranslateTeam(W("ЗЕНИТ")), "Zenit");
   EXPECT_EQ(window.TranslateChampionship(W("Футбол. Англия")), "England");
@@ -147,13 +147,13 @@ TEST_F(LanguageTest, AFailedDictionaryKeepsItsTextAndTheOtherIsStillFetched) {
 TEST_F(LanguageTest, FixingTheChoiceSetsTheLanguageTheButtonsShow) {
   MainWindow& window = OpenWithDictionaries();
   window.FixLanguageChoice();
-  EXPECT_EQ(window.CurrentLanguage(), "ENG");
+  EXPECT_EQ(window.CurrentLanguage(), Language::kEnglish);
   EXPECT_EQ(Captions(), kEnglish) << "English applied once more, with \"Step 1:\" and \"Save\"";
   EXPECT_EQ(basa_requests_, 1);
 
   window.RClick();
   window.FixLanguageChoice();
-  EXPECT_EQ(window.CurrentLanguage(), "RUS");
+  EXPECT_EQ(window.CurrentLanguage(), Language::kRussian);
   EXPECT_EQ(Captions(), kRussian);
   EXPECT_EQ(basa_requests_, 1) << "Russian loads nothing";
 }

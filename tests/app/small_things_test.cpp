@@ -146,7 +146,7 @@ TEST_F(SmallThingsTest, TheGaugeCountsAndStopLeavesTheRestNotRead) {
             "not read: stopped");
   EXPECT_TRUE(Status().contains(" · 1 not read")) << Status().toStdString();
   EXPECT_FALSE(Control("stopButton")->isVisibleTo(window_.get()));
-  EXPECT_EQ(ReasonText(*rows[2].steps_not_read, true), "не прочитано: остановлено");
+  EXPECT_EQ(ReasonText(*rows[2].steps_not_read, Language::kRussian), "не прочитано: остановлено");
 }
 
 TEST_F(SmallThingsTest, EscapeStopsGoTotalAllAndTheRestKeepTheirValues) {

@@ -146,7 +146,9 @@ TEST_P(NotReadRows, ShowAsNotReadSortLastAndAreCountedAndReported) {
   // The longest summary a run gives fits whole, on two lines where one is too
   // short, breaking only between its items.
   auto* status = Control<StatusLine>("statusLine");
-  status->SetFullText(RunSummaryText(300, true, 299, 1200, GetParam().button == std::string("R")));
+  status->SetFullText(RunSummaryText(
+      300, true, 299, 1200,
+      GetParam().button == std::string("R") ? Language::kRussian : Language::kEnglish));
   const QString shown = status->text();
   EXPECT_EQ(QString(shown).replace(QLatin1Char('\n'), QLatin1Char(' ')), status->FullText());
   const auto line_break = shown.indexOf(QLatin1Char('\n'));

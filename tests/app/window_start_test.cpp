@@ -19,7 +19,7 @@ TEST_F(WindowTest, StartsOnTheStartPanelWithTheLayoutCaptions) {
   EXPECT_EQ(Control("canvas")->size(), QSize(916, 627));  // the layout, shown or scrolled
   EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the window cannot be resized";
   EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
-  EXPECT_EQ(window.CurrentLanguage(), "ENG");
+  EXPECT_EQ(window.CurrentLanguage(), Language::kEnglish);
 
   EXPECT_FALSE(Control("E")->isEnabled());
   EXPECT_TRUE(Control("R")->isEnabled());
@@ -167,7 +167,7 @@ TEST_F(WindowTest, HelpOpensThePublishersManualPage) {
   EXPECT_TRUE(information_.isEmpty());
   emit Control<QLabel>("spSkinLinkLabel1")->linkActivated("http://home.example/");
   EXPECT_EQ(opened_.last(), "http://home.example/");
-  EXPECT_EQ(window.CurrentLanguage(), "ENG");
+  EXPECT_EQ(window.CurrentLanguage(), Language::kEnglish);
 }
 
 TEST_F(WindowTest, HelpWithoutABrowserShowsTheAddress) {

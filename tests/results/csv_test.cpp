@@ -77,7 +77,7 @@ TEST(MatchTableCsv, BothConventionsWithEveryColumn) {
   // Market 1/2.1 of 1/1.8 + 1/2.1 is 46.2 %, margin 3.17 %; recalibrated,
   // over 2.5 is 45.8 % (Poisson of 2.51 goals); edges 2.1 * 0.458 - 1 and 1.8 * 0.542 - 1.
   EXPECT_EQ(
-      MatchTableCsv(rows, "RUS", ',', "dd.MM.yyyy"),
+      MatchTableCsv(rows, Language::kRussian, ',', "dd.MM.yyyy"),
       std::string(kBom) +
           "Чемпионат;Дата;Время;Хозяева;Гости;Тотал;Мен.;Бол.;Шаг1;Шаг2;"
           "Статистика прочитана;Ожидаемые голы;Бол. % (модель);Мен. % (модель);"
@@ -87,7 +87,7 @@ TEST(MatchTableCsv, BothConventionsWithEveryColumn) {
           "2,10;1,25;-0,5;1;2,51;45,8;54,2;46,2;53,8;3,17;-3,8;-2,5;1,95;1,9\r\n"
           "Россия. Премьер-лига;2026-12-10;18:00;A;B;2,5;1,80;2,10;1,25;-0,5;0;;;;;;;;;;\r\n");
   EXPECT_EQ(
-      MatchTableCsv(rows, "ENG", '.', "dd.MM.yyyy"),
+      MatchTableCsv(rows, Language::kEnglish, '.', "dd.MM.yyyy"),
       std::string(kBom) +
           "Championship,Date,Time,Home,Away,Total,Under,Over,Step1,Step2,Statistics read,"
           "Expected goals,Over % (model),Under % (model),Over % (market),Under % (market),"
@@ -102,7 +102,7 @@ TEST(MatchTableCsv, TextsThatAreNotNumbersStayAsTheyAre) {
   row.total = "";
   row.under = "-";
   row.over = "1,5";
-  const std::string csv = MatchTableCsv({{&row, false}}, "ENG", '.', "dd.MM.yyyy");
+  const std::string csv = MatchTableCsv({{&row, false}}, Language::kEnglish, '.', "dd.MM.yyyy");
   EXPECT_NE(csv.find("\"A, B\",C,,-,1.5,"), std::string::npos) << csv;
 }
 
@@ -111,7 +111,7 @@ TEST(MatchTableCsv, PageTextsThatLookLikeFormulasStayText) {
   row.championship = "+1+1";
   row.under = "-1+1";
   row.over = "-2.5";  // a number, written as one
-  const std::string csv = MatchTableCsv({{&row, false}}, "ENG", '.', "dd.MM.yyyy");
+  const std::string csv = MatchTableCsv({{&row, false}}, Language::kEnglish, '.', "dd.MM.yyyy");
   EXPECT_NE(
       csv.find(
           "'+1+1,2026-12-10,18:00,\"'=HYPERLINK(\"\"http://x\"\")\",'@SUM(A1),2.5,'-1+1,-2.5,"),
@@ -144,11 +144,11 @@ TEST(MatchTableCsv, AFailedWriteLeavesTheEarlierFileAndSaysWhy) {
   fs::create_directories(folder);
   const fs::path file = folder / "kavero-2026-12-10.csv";
   const MatchRow row = Match("A", "B");
-  const std::string earlier = MatchTableCsv({{&row, false}}, "ENG", '.', "dd.MM.yyyy");
+  const std::string earlier = MatchTableCsv({{&row, false}}, Language::kEnglish, '.', "dd.MM.yyyy");
   ReplaceFile(file.string(), earlier);
 
   const std::vector<CsvMatchRow> many(2000, CsvMatchRow{&row, true});
-  const std::string longer = MatchTableCsv(many, "ENG", '.', "dd.MM.yyyy");
+  const std::string longer = MatchTableCsv(many, Language::kEnglish, '.', "dd.MM.yyyy");
   try {
     FileSizeLimit limit(4096);
     ReplaceFile(file.string(), longer);

@@ -70,8 +70,8 @@ class SaveResultsTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(folder_); }
 
-  SaveContext Context(std::string language, fs::path file) {
-    return SaveContext{.language = std::move(language),
+  SaveContext Context(Language language, fs::path file) {
+    return SaveContext{.language = language,
                        .today = kToday,
                        .decimal_separator = ',',
                        .file_path = file.string(),
@@ -79,9 +79,7 @@ class SaveResultsTest : public ::testing::Test {
                        .publishing_server = publisher_.base(),
                        .probe = [](const std::string& address) { return UrlResponds(address); }};
   }
-  SaveContext Context(std::string language) {
-    return Context(std::move(language), folder_ / "saves.txt");
-  }
+  SaveContext Context(Language language) { return Context(language, folder_ / "saves.txt"); }
 
   fs::path folder_;
   testing::LoopbackServer publisher_;
@@ -92,7 +90,7 @@ class SaveResultsTest : public ::testing::Test {
 };
 
 TEST_F(SaveResultsTest, WritesElevenFieldsPerRowExactly) {
-  SaveResults({Row("A", 2.25, 0), Row("C", 1, 1e-6)}, Context("ENG"));
+  SaveResults({Row("A", 2.25, 0), Row("C", 1, 1e-6)}, Context(Language::kEnglish));
   EXPECT_EQ(ReadFile(folder_ / "saves.txt"),
             "05.03.2024>>18:00>>A>>B>>2.5>>1.9>>1.9>>u>>2,25>>0>>" + std::string("Лига"_w1251) +
                 ">>\r\n"
@@ -101,10 +99,10 @@ TEST_F(SaveResultsTest, WritesElevenFieldsPerRowExactly) {
 }
 
 TEST_F(SaveResultsTest, EverySaveReplacesTheWholeFile) {
-  SaveResults({Row("A", 1, 2), Row("C", 3, 4)}, Context("ENG"));
-  SaveResults({Row("D", 5, 6)}, Context("ENG"));
+  SaveResults({Row("A", 1, 2), Row("C", 3, 4)}, Context(Language::kEnglish));
+  SaveResults({Row("D", 5, 6)}, Context(Language::kEnglish));
   EXPECT_EQ(ReadFile(folder_ / "saves.txt"), SavedText({Row("D", 5, 6)}, ','));
-  SaveResults({}, Context("ENG"));
+  SaveResults({}, Context(Language::kEnglish));
   EXPECT_EQ(fs::file_size(folder_ / "saves.txt"), 0u);
   // Nothing but the file itself is left in the folder.
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
@@ -113,7 +111,7 @@ TEST_F(SaveResultsTest, EverySaveReplacesTheWholeFile) {
 TEST_F(SaveResultsTest, ASaveReplacedByOtherContentIsKeptUnderItsDateTheLastTwenty) {
   const fs::path data = folder_ / "data";
   const auto save = [&](const MatchTable& table, int second) {
-    SaveContext context = Context("ENG");
+    SaveContext context = Context(Language::kEnglish);
     context.previous_saves_folder = data.string();
     context.now =
         "2026-03-05_10-00-" + std::string(second < 10 ? "0" : "") + std::to_string(second);
@@ -150,7 +148,7 @@ TEST_F(SaveResultsTest, AWriteProtectedFileStaysAndAReplacedFileKeepsItsMode) {
   const auto read_only = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
   fs::permissions(saves, read_only);
   try {
-    SaveResults({Row("A", 1, 2)}, Context("ENG"));
+    SaveResults({Row("A", 1, 2)}, Context(Language::kEnglish));
     ADD_FAILURE() << "a write-protected file was replaced";
   } catch (const std::runtime_error& error) {
     EXPECT_EQ(std::string(error.what()),
@@ -161,7 +159,7 @@ TEST_F(SaveResultsTest, AWriteProtectedFileStaysAndAReplacedFileKeepsItsMode) {
 
   const auto own_mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
   fs::permissions(saves, own_mode);
-  SaveResults({Row("A", 1, 2)}, Context("ENG"));
+  SaveResults({Row("A", 1, 2)}, Context(Language::kEnglish));
   EXPECT_EQ(ReadFile(saves), SavedText({Row("A", 1, 2)}, ','));
   EXPECT_EQ(fs::status(saves).permissions(), own_mode);
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
@@ -171,21 +169,22 @@ TEST_F(SaveResultsTest, ASavedFileThatIsALinkIsWrittenThroughTheLink) {
   fs::create_directory(folder_ / "kept");
   std::ofstream(folder_ / "kept" / "table.txt") << "old";
   fs::create_symlink(folder_ / "kept" / "table.txt", folder_ / "saves.txt");
-  SaveResults({Row("D", 5, 6)}, Context("ENG"));
+  SaveResults({Row("D", 5, 6)}, Context(Language::kEnglish));
   EXPECT_TRUE(fs::is_symlink(folder_ / "saves.txt"));
   EXPECT_EQ(ReadFile(folder_ / "kept" / "table.txt"), SavedText({Row("D", 5, 6)}, ','));
 }
 
 TEST_F(SaveResultsTest, PublishesInRussianOnlyWhileTodaysFileIsMissing) {
   struct Case {
-    std::string language;
+    Language language;
     int probe_status;
     std::size_t posts;
     int requests;
   };
   const Case cases[] = {
-      {"RUS", 200, 0, 1}, {"RUS", 302, 0, 1}, {"RUS", 404, 1, 2},
-      {"RUS", 500, 1, 2}, {"ENG", 404, 0, 0}, {"rus", 404, 0, 0},
+      {Language::kRussian, 200, 0, 1}, {Language::kRussian, 302, 0, 1},
+      {Language::kRussian, 404, 1, 2}, {Language::kRussian, 500, 1, 2},
+      {Language::kEnglish, 404, 0, 0},
   };
   for (const auto& c : cases) {
     probe_status_ = c.probe_status;
@@ -193,7 +192,8 @@ TEST_F(SaveResultsTest, PublishesInRussianOnlyWhileTodaysFileIsMissing) {
     requests_ = 0;
     fs::remove(folder_ / "saves.txt");
     SaveResults({Row("A", 1, 2)}, Context(c.language));
-    const auto label = c.language + " " + std::to_string(c.probe_status);
+    const auto label =
+        std::to_string(static_cast<int>(c.language)) + " " + std::to_string(c.probe_status);
     EXPECT_EQ(posts_.size(), c.posts) << label;
     EXPECT_EQ(requests_, c.requests) << label;
     // The local file is written whatever happened to the publication.
@@ -202,14 +202,14 @@ TEST_F(SaveResultsTest, PublishesInRussianOnlyWhileTodaysFileIsMissing) {
 }
 
 TEST_F(SaveResultsTest, PublishedFormCarriesDateAndEncodedText) {
-  SaveResults({Row("A", 1, 2)}, Context("RUS"));
+  SaveResults({Row("A", 1, 2)}, Context(Language::kRussian));
   ASSERT_EQ(posts_.size(), 1u);
   EXPECT_EQ(posts_[0],
             "datas=05%2E03%2E2024&stext="
             "05%2E03%2E2024%3E%3E18%3A00%3E%3EA%3E%3EB%3E%3E2%2E5%3E%3E1%2E9%3E%3E1%2E9%3E%3E"
             "u%3E%3E1%3E%3E2%3E%3E%CB%E8%E3%E0%3E%3E%0D%0A&");
 
-  SaveResults({}, Context("RUS"));
+  SaveResults({}, Context(Language::kRussian));
   ASSERT_EQ(posts_.size(), 2u);
   EXPECT_EQ(posts_[1], "datas=05%2E03%2E2024&stext=&");
   EXPECT_EQ(fs::file_size(folder_ / "saves.txt"), 0u);
@@ -217,7 +217,7 @@ TEST_F(SaveResultsTest, PublishedFormCarriesDateAndEncodedText) {
 
 TEST_F(SaveResultsTest, ProbesTodaysFileBeforePublishing) {
   std::vector<std::string> probed;
-  auto context = Context("RUS");
+  auto context = Context(Language::kRussian);
   context.probe = [&](const std::string& address) {
     probed.push_back(address);
     return true;
@@ -243,7 +243,7 @@ TEST_F(SaveResultsTest, AnUnwritableFileFailsWithItsPathAfterPublishing) {
   for (const auto& c : cases) {
     posts_.clear();
     try {
-      SaveResults({Row("A", 1, 2)}, Context("RUS", c.path));
+      SaveResults({Row("A", 1, 2)}, Context(Language::kRussian, c.path));
       ADD_FAILURE() << "no error for " << c.path;
     } catch (const std::runtime_error& error) {
       EXPECT_EQ(std::string(error.what()),
