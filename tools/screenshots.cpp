@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
                         Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
       QApplication::sendEvent(status, &press);
       // The table scrolled to where the rows not read begin.
-      const auto& rows = window.NextGrid1Rows();
+      const auto& rows = window.Core().Rows(kavero::Grid::kAll);
       const auto first = std::find_if(rows.begin(), rows.end(),
                                       [](const auto& match) { return match.steps_not_read; });
       auto* grid = window.findChild<QTableView*>(QStringLiteral("NextGrid1"));

@@ -57,11 +57,12 @@ int main(int argc, char** argv) {
   application.exec();
   const double seconds = static_cast<double>(wall.elapsed()) / 1000.0;
 
-  std::ofstream(out, std::ios::binary) << kavero::SavedText(window.NextGrid1Rows(), '.');
+  std::ofstream(out, std::ios::binary)
+      << kavero::SavedText(window.Core().Rows(kavero::Grid::kAll), '.');
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   std::printf("rows=%zu wall_s=%.2f peak_mb=%.1f longest_event_gap_ms=%lld\n",
-              window.NextGrid1Rows().size(), seconds, static_cast<double>(usage.ru_maxrss) / 1024.0,
-              static_cast<long long>(longest_gap));
+              window.Core().Rows(kavero::Grid::kAll).size(), seconds,
+              static_cast<double>(usage.ru_maxrss) / 1024.0, static_cast<long long>(longest_gap));
   return 0;
 }

@@ -24,22 +24,16 @@
 #include "app/captions.h"
 #include "app/flag_pictures.h"
 #include "app/header_sort.h"
+#include "app/history_texts.h"
 #include "app/match_table_model.h"
 #include "app/qt_translations.h"
 #include "app/regional.h"
-#include "app/report_texts.h"
 #include "app/row_keys.h"
-#include "app/run_history.h"
 #include "app/start_pictures.h"
 #include "app/widget_text.h"
 #include "app/window_fit.h"
 #include "base/cp1251_literal.h"
 #include "base/text_cuts.h"
-#include "line/name_translation.h"
-#include "results/date_filter.h"
-#include "results/save_results.h"
-#include "web/fetch_problem.h"
-#include "web/keeping_turn.h"
 
 namespace kavero::app {
 namespace {
@@ -50,14 +44,31 @@ constexpr std::string_view kAllDates = " все"_w1251;
 constexpr std::string_view kHelpPath =
     "index.php?option=com_content&view=article&id=193&Itemid=35#manual";
 
+AnalysisConfig AnalysisConfigOf(const WindowConfig& config) {
+  return {.bookmaker_site = config.bookmaker_site,
+          .publishing_server = config.publishing_server,
+          .demo_site = config.demo_site,
+          .short_date_format = config.regional.short_date_format,
+          .decimal_separator = config.regional.decimal_separator,
+          .saves_path = config.saves_path,
+          .previous_saves_folder = config.previous_saves_folder,
+          .probe_limits = config.probe_limits,
+          .read_ahead = config.read_ahead,
+          .history_folder = config.history_folder,
+          .today = [] { return Today(); },
+          .clock =
+              [clock = config.history_clock] {
+                return RunClockOf(clock ? clock() : QDateTime::currentDateTime());
+              }};
+}
+
 }  // namespace
 
 MainWindow::MainWindow(const ClientFactories& clients, WindowConfig config, QWidget* parent)
     : QWidget(parent),
       config_(std::move(config)),
-      url_responds_(clients.url_responds),
       client_(clients.make_http_client(config_.http_limits)),
-      ID(*client_),
+      core_(*client_, clients.url_responds, AnalysisConfigOf(config_), Hooks()),
       flag_pictures_(LoadFlagPictures()) {
   show_information = [this](const QString& text) {
     QMessageBox::information(this, windowTitle(), text);
@@ -70,9 +81,10 @@ MainWindow::MainWindow(const ClientFactories& clients, WindowConfig config, QWid
   BuildLayout();
   BuildStatusLine();
   BuildStopControls();
-  BuildHistory();
+  BuildHistoryHints();
   ConnectHandlers();
-  FormCreate();
+  core_.SetObserver(this);
+  ReadTeamPageList();
   FitToScreen();
 }
 
@@ -143,21 +155,13 @@ void MainWindow::Guarded(const std::function<void()>& handler) {
   }
 }
 
-void MainWindow::FormCreate() {
-  current_language_ = Language::kEnglish;
-  ReadTeamPageList();
-}
-
 void MainWindow::ReadTeamPageList() {
-  team_page_list_.clear();
-  const std::string address = config_.publishing_server + "brr/beturl.txt";
+  core_.ForgetTeamList();
   // The window shows at once; the list arrives while it answers.
-  team_list_get_ =
-      std::make_unique<BackgroundGet>(ID, address, [this, address](const FetchResult& answer) {
-        team_list_problem_ = FetchProblem(address, answer);
-        if (!answer.ok || closing_) return;
-        for (std::string_view line : SplitLines(answer.body)) team_page_list_.emplace_back(line);
-      });
+  team_list_get_ = std::make_unique<BackgroundGet>(*client_, core_.TeamListAddress(),
+                                                   [this](const FetchResult& answer) {
+                                                     if (!closing_) core_.TakeTeamList(answer);
+                                                   });
 }
 
 void MainWindow::AwaitTeamPageList() {
@@ -173,16 +177,11 @@ void MainWindow::AwaitTeamPageListShowingActivity() {
   gauge_.SetMaximum(maximum);
 }
 
-void MainWindow::FormClose() {
-  team_page_list_.clear();
-  team_page_list_.shrink_to_fit();
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
   // A loop that is letting messages through sees closing_ at its next step and
   // stops before it touches the released list again.
   closing_ = true;
-  FormClose();
+  core_.ForgetTeamList();
   event->accept();
 }
 
@@ -199,9 +198,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::RefreshTables() {
-  next_grid1_model_->Refresh();
-  next_grid2_model_->Refresh();
+void MainWindow::ShowGauge() {
   pr->setMaximum(gauge_.maximum);
   pr->setValue(gauge_.value);
   // "n / total" once a pass counts, never over the busy gauge or before Start.
@@ -210,7 +207,7 @@ void MainWindow::RefreshTables() {
 
 void MainWindow::ProcessMessages() {
   if (closing_) throw RunCancelled();
-  RefreshTables();
+  ShowGauge();
   QCoreApplication::processEvents();
   if (closing_) throw RunCancelled();
 }
@@ -220,20 +217,10 @@ RunHooks MainWindow::Hooks() {
 }
 
 void MainWindow::ApplyEnglish() {
-  // Each dictionary keeps its old text when its own request fails; the
-  // failure goes into the next run's report.
-  dictionary_problems_.clear();
-  const auto fetch = [this](const std::string& address, std::string& dictionary) {
-    const FetchResult answer = ID.Get(address);
-    if (answer.ok) dictionary = answer.body;
-    Note(&dictionary_problems_, FetchProblem(address, answer));
-  };
-  fetch(config_.publishing_server + "brr/basa.txt", team_dictionary_);
-  fetch(config_.publishing_server + "brr/chemp.txt", championship_dictionary_);
+  core_.FetchDictionaries();
   ApplyCaptions(EnglishCaptions());
   SpeakQtDialogsIn(Language::kEnglish);
 }
-
 void MainWindow::ApplyRussian() {
   ApplyCaptions(RussianCaptions());
   SpeakQtDialogsIn(Language::kRussian);  // without the translations Qt's dialogs stay English
@@ -254,21 +241,13 @@ void MainWindow::RClick() {
 void MainWindow::FixLanguageChoice() {
   // ApplyEnglish leaves E as it is, so exactly one of the two applies.
   if (!E->isEnabled()) {
-    current_language_ = Language::kEnglish;
+    core_.SetLanguage(Language::kEnglish);
     ApplyEnglish();
   }
   if (E->isEnabled()) {
-    current_language_ = Language::kRussian;
+    core_.SetLanguage(Language::kRussian);
     ApplyRussian();
   }
-}
-
-std::string MainWindow::TranslateTeam(std::string_view name) const {
-  return kavero::TranslateTeam(team_dictionary_, name);
-}
-
-std::string MainWindow::TranslateChampionship(std::string_view name) const {
-  return kavero::TranslateChampionship(championship_dictionary_, name);
 }
 
 void MainWindow::spSkinXFormButton2Click() {
@@ -280,7 +259,7 @@ void MainWindow::spSkinXFormButton2Click() {
 }
 
 void MainWindow::FillDateChoice() {
-  const std::string dates = CollectDates(next_grid1_rows_);
+  const std::string dates = core_.Dates();
   std::vector<std::string> entries;
   for (std::string_view date : SplitLines(dates)) entries.emplace_back(date);
   entries.emplace_back(kAllDates);
@@ -295,72 +274,14 @@ void MainWindow::spSkinXFormButton3Click() {
   if (chosen == kAllDates) {
     NextGrid1->show();
     NextGrid2->hide();
-    kol->setText(QString::number(next_grid1_rows_.size()));
+    kol->setText(QString::number(core_.Rows(Grid::kAll).size()));
     return;
   }
   NextGrid2->show();
   NextGrid1->hide();
-  next_grid2_rows_ = RowsOfDate(next_grid1_rows_, chosen);
-  next_grid2_model_->Refresh();
+  core_.FilterByDate(chosen);
   ForgetHeaderSort(NextGrid2->horizontalHeader());
-  kol->setText(QString::number(next_grid2_rows_.size()));
-}
-
-std::string MainWindow::TodayText() const {
-  return FormatDate(Today(), config_.regional.short_date_format);
-}
-
-StatsSources MainWindow::StatsSourcesOfWindow() {
-  return {ID, config_.bookmaker_site, team_page_list_, TeamListFailure()};
-}
-
-const PageProblem* MainWindow::TeamListFailure() const {
-  return team_list_problem_ ? &*team_list_problem_ : nullptr;
-}
-
-SaveOutcome MainWindow::SaveResultsOf(const MatchTable& table) {
-  const ProbeLimits probe_limits = config_.probe_limits;
-  // The probe and the post keep the window answering while the publisher thinks.
-  const auto pumping = ID.NewPumpingClient([this] { ProcessMessages(); });
-  HttpClient& client = *pumping;
-  return SaveResults(table, {.language = current_language_,
-                             .today = TodayText(),
-                             .decimal_separator = config_.regional.decimal_separator,
-                             .file_path = config_.saves_path,
-                             .client = client,
-                             .publishing_server = config_.publishing_server,
-                             .probe =
-                                 [this, probe_limits](const std::string& address) {
-                                   return KeepingTurn(
-                                       [probe = url_responds_, address, probe_limits] {
-                                         return probe(address, probe_limits);
-                                       },
-                                       [this] { ProcessMessages(); });
-                                 },
-                             .previous_saves_folder = config_.previous_saves_folder,
-                             .now = QDateTime::currentDateTime()
-                                        .toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss-zzz"))
-                                        .toStdString()});
-}
-
-void MainWindow::Save1Click() {
-  SaveClick(next_grid1_rows_);
-}
-
-void MainWindow::SAVE2Click() {
-  SaveClick(next_grid2_rows_);
-}
-
-void MainWindow::SaveClick(const MatchTable& table) {
-  const SaveOutcome outcome = SaveResultsOf(table);
-  QString text = SavedToText(config_.saves_path, current_language_);
-  const QString publishing = PublishingText(outcome, TodayText(), table.size(), current_language_);
-  if (!publishing.isEmpty()) text += QStringLiteral(" · ") + publishing;
-  PageReport report;
-  Note(&report, outcome.failure);
-  ShowStatus(text, report);
-  LogReport(report, false);
-  show_information(QStringLiteral("Сохранено!!!"));
+  kol->setText(QString::number(core_.Rows(Grid::kDay).size()));
 }
 
 }  // namespace kavero::app

@@ -141,8 +141,14 @@ void MainWindow::BuildResultsPanel() {
 
 void MainWindow::BuildMatchGrids() {
   const char separator = config_.regional.decimal_separator;
-  next_grid1_model_ = new MatchTableModel(next_grid1_rows_, flag_pictures_, separator, true, this);
-  next_grid2_model_ = new MatchTableModel(next_grid2_rows_, flag_pictures_, separator, false, this);
+  const auto model = [this, separator](Grid grid, bool bold_total) {
+    return new MatchTableModel(
+        core_.Rows(grid),
+        [this, grid](const std::vector<std::size_t>& order) { core_.Reorder(grid, order); },
+        flag_pictures_, separator, bold_total, this);
+  };
+  next_grid1_model_ = model(Grid::kAll, true);
+  next_grid2_model_ = model(Grid::kDay, false);
   next_grid1_model_->SetHeader(MatchTableModel::kUrlColumn, QStringLiteral("URL"));
 
   const auto make = [this](const char* name, QRect place, MatchTableModel* model) {

@@ -37,14 +37,16 @@ double NumberOf(const MatchRow& row, int column) {
 
 }  // namespace
 
-MatchTableModel::MatchTableModel(MatchTable& rows, const std::vector<QPixmap>& flag_pictures,
-                                 char decimal_separator, bool bold_total, QObject* parent)
+MatchTableModel::MatchTableModel(const MatchTable& rows,
+                                 std::function<void(const std::vector<std::size_t>& order)> reorder,
+                                 const std::vector<QPixmap>& flag_pictures, char decimal_separator,
+                                 bool bold_total, QObject* parent)
     : QAbstractTableModel(parent),
       rows_(rows),
+      reorder_(std::move(reorder)),
       flag_pictures_(flag_pictures),
       decimal_separator_(decimal_separator),
-      bold_total_(bold_total),
-      shown_rows_(static_cast<int>(rows.size())) {}
+      bold_total_(bold_total) {}
 
 void MatchTableModel::SetHeader(int column, const QString& text) {
   headers_.at(column) = text;
@@ -61,22 +63,61 @@ void MatchTableModel::SetHeaderHint(int column, const QString& text) {
   emit headerDataChanged(Qt::Horizontal, column, column);
 }
 
-void MatchTableModel::Refresh() {
-  const int now = static_cast<int>(rows_.size());
-  if (now > shown_rows_) {
-    beginInsertRows({}, shown_rows_, now - 1);
-    shown_rows_ = now;
-    endInsertRows();
-  } else if (now < shown_rows_) {
-    beginRemoveRows({}, now, shown_rows_ - 1);
-    shown_rows_ = now;
-    endRemoveRows();
+void MatchTableModel::RowsAboutToChange(const RowsChange& change) {
+  const int first = static_cast<int>(change.first);
+  const int last = static_cast<int>(change.first + change.count) - 1;
+  switch (change.kind) {
+    case RowsChange::Kind::kReset:
+      beginResetModel();
+      break;
+    case RowsChange::Kind::kInsert:
+      beginInsertRows({}, first, last);
+      break;
+    case RowsChange::Kind::kRemove:
+      beginRemoveRows({}, first, last);
+      break;
+    case RowsChange::Kind::kReorder:
+      emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+      break;
+    case RowsChange::Kind::kValues:
+      break;
   }
-  if (now > 0) emit dataChanged(index(0, 0), index(now - 1, kColumnCount - 1));
+}
+
+void MatchTableModel::RowsChanged(const RowsChange& change) {
+  switch (change.kind) {
+    case RowsChange::Kind::kReset:
+      endResetModel();
+      break;
+    case RowsChange::Kind::kInsert:
+      endInsertRows();
+      break;
+    case RowsChange::Kind::kRemove:
+      endRemoveRows();
+      break;
+    case RowsChange::Kind::kReorder: {
+      std::vector<int> new_position(change.order->size());
+      for (std::size_t k = 0; k < change.order->size(); ++k) {
+        new_position[(*change.order)[k]] = static_cast<int>(k);
+      }
+      const QModelIndexList before = persistentIndexList();
+      QModelIndexList after;
+      for (const QModelIndex& old_index : before) {
+        after.append(index(new_position[old_index.row()], old_index.column()));
+      }
+      changePersistentIndexList(before, after);
+      emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+      break;
+    }
+    case RowsChange::Kind::kValues:
+      emit dataChanged(index(static_cast<int>(change.first), 0),
+                       index(static_cast<int>(change.first + change.count) - 1, kColumnCount - 1));
+      break;
+  }
 }
 
 int MatchTableModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : shown_rows_;
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
 int MatchTableModel::columnCount(const QModelIndex& parent) const {
@@ -114,8 +155,7 @@ void MatchTableModel::SetProblemText(std::function<QString(const PageProblem&)> 
 }
 
 QVariant MatchTableModel::data(const QModelIndex& index, int role) const {
-  // The core may have shrunk the rows since the views last heard of it.
-  if (!index.isValid() || index.row() >= static_cast<int>(rows_.size())) return {};
+  if (!index.isValid()) return {};
   const MatchRow& row = rows_[index.row()];
   const int column = index.column();
   switch (role) {
@@ -186,7 +226,6 @@ Qt::ItemFlags MatchTableModel::flags(const QModelIndex& index) const {
 
 void MatchTableModel::sort(int column, Qt::SortOrder order) {
   if (column < 0 || column >= kColumnCount) return;
-  Refresh();
   const auto less = [column](const MatchRow& a, const MatchRow& b) {
     if (column == kFlagColumn) return a.flag < b.flag;
     if (column == kStep1Column || column == kStep2Column) {
@@ -196,33 +235,17 @@ void MatchTableModel::sort(int column, Qt::SortOrder order) {
     }
     return *TextCell(a, column) < *TextCell(b, column);  // byte order of the page texts
   };
-  std::vector<int> sorted(rows_.size());
+  std::vector<std::size_t> sorted(rows_.size());
   std::iota(sorted.begin(), sorted.end(), 0);
   const bool step_column = column == kStep1Column || column == kStep2Column;
-  std::stable_sort(sorted.begin(), sorted.end(), [&](int a, int b) {
+  std::stable_sort(sorted.begin(), sorted.end(), [&](std::size_t a, std::size_t b) {
     // Indicators not read follow every number, in either order.
     const bool a_missing = step_column && rows_[a].steps_not_read.has_value();
     const bool b_missing = step_column && rows_[b].steps_not_read.has_value();
     if (a_missing || b_missing) return !a_missing;
     return order == Qt::AscendingOrder ? less(rows_[a], rows_[b]) : less(rows_[b], rows_[a]);
   });
-
-  emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-  MatchTable reordered;
-  reordered.reserve(rows_.size());
-  std::vector<int> new_position(rows_.size());
-  for (std::size_t k = 0; k < sorted.size(); ++k) {
-    reordered.push_back(std::move(rows_[sorted[k]]));
-    new_position[sorted[k]] = static_cast<int>(k);
-  }
-  rows_ = std::move(reordered);
-  const QModelIndexList before = persistentIndexList();
-  QModelIndexList after;
-  for (const QModelIndex& old_index : before) {
-    after.append(index(new_position[old_index.row()], old_index.column()));
-  }
-  changePersistentIndexList(before, after);
-  emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+  reorder_(sorted);
 }
 
 }  // namespace kavero::app

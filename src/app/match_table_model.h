@@ -1,13 +1,15 @@
 #pragma once
-// Shows a match table that the window owns and the core fills: the core changes
-// the rows, then Refresh() tells the views.
+// Shows a match table of the analysis: the analysis tells of every change to
+// its rows before and after it happens, and the model tells the views.
 #include <QAbstractTableModel>
 #include <QPixmap>
 #include <QString>
 #include <array>
+#include <cstddef>
 #include <functional>
 #include <vector>
 
+#include "analysis/analysis_observer.h"
 #include "app/goals_hints.h"
 #include "base/match_table.h"
 
@@ -20,8 +22,11 @@ class MatchTableModel : public QAbstractTableModel {
   static constexpr int kColumnCount = 11;
   static constexpr int kUrlColumn = 8;
 
-  MatchTableModel(MatchTable& rows, const std::vector<QPixmap>& flag_pictures,
-                  char decimal_separator, bool bold_total, QObject* parent = nullptr);
+  // `reorder` puts the rows in the order given (row k afterwards is row order[k] before).
+  MatchTableModel(const MatchTable& rows,
+                  std::function<void(const std::vector<std::size_t>& order)> reorder,
+                  const std::vector<QPixmap>& flag_pictures, char decimal_separator,
+                  bool bold_total, QObject* parent = nullptr);
 
   void SetHeader(int column, const QString& text);
   // How the hint of a not-read indicator says why.
@@ -31,8 +36,9 @@ class MatchTableModel : public QAbstractTableModel {
   void SetHeaderHint(int column, const QString& text);
   // How the line moved, added to the Under and Over cells' hints.
   void SetMovementHint(std::function<QString(const MatchRow&, bool under)> hint);
-  // Brings the views up to date with the rows as they now stand.
-  void Refresh();
+  // Around every change to the rows.
+  void RowsAboutToChange(const RowsChange& change);
+  void RowsChanged(const RowsChange& change);
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -40,7 +46,7 @@ class MatchTableModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   // Reorders the rows themselves, so that row indexes mean the same to the
-  // core as on screen.
+  // analysis as on screen.
   void sort(int column, Qt::SortOrder order) override;
 
  private:
@@ -48,13 +54,13 @@ class MatchTableModel : public QAbstractTableModel {
   // The cell's own hint, before any movement.
   QString Hint(const MatchRow& row, int column) const;
 
-  MatchTable& rows_;
+  const MatchTable& rows_;
+  std::function<void(const std::vector<std::size_t>& order)> reorder_;
   const std::vector<QPixmap>& flag_pictures_;
   char decimal_separator_;
   bool bold_total_;
   std::array<QString, kColumnCount> headers_;
   std::array<QString, kColumnCount> header_hints_;
-  int shown_rows_ = 0;  // the row count the views know of
   std::function<QString(const PageProblem&)> problem_text_;
   Language hint_language_ = Language::kEnglish;
   std::function<QString(const MatchRow&, bool under)> movement_hint_;

@@ -55,7 +55,7 @@ TEST_F(AnalysisRunTest, EnglishWithoutStatisticsTranslatesAndEndsOnTheResultsScr
   MainWindow& window = OpenSite();
   Start();
 
-  const MatchTable& rows = window.NextGrid1Rows();
+  const MatchTable& rows = window.Core().Rows(Grid::kAll);
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[0].home, "Arsenal");
   EXPECT_EQ(rows[0].away, "Chelsea");
@@ -87,9 +87,9 @@ void AnalysisRunTest::ExpectStatisticsReadWithTranslatedNames() {
   Control<QCheckBox>("ch")->setChecked(false);
   Start();
 
-  ASSERT_EQ(window.NextGrid1Rows().size(), 1u);
-  EXPECT_EQ(window.NextGrid1Rows()[0].step1, 2.5);
-  EXPECT_EQ(window.NextGrid1Rows()[0].step2, 1.96875);  // the English names occur nowhere
+  ASSERT_EQ(window.Core().Rows(Grid::kAll).size(), 1u);
+  EXPECT_EQ(window.Core().Rows(Grid::kAll)[0].step1, 2.5);
+  EXPECT_EQ(window.Core().Rows(Grid::kAll)[0].step2, 1.96875);  // the English names occur nowhere
   EXPECT_TRUE(site_.Requested("GET /stat/1.html"));
   EXPECT_TRUE(site_.Requested("GET /teams/en.html"));
   EXPECT_FALSE(site_.Requested("GET /teams/ru.html"));
@@ -117,16 +117,18 @@ TEST_P(Step2InBothLanguages, IsTheSame) {
   Control<QPushButton>(GetParam())->click();
   Control<QCheckBox>("ch")->setChecked(false);
   Start();
-  const MatchRow& row = window.NextGrid1Rows().at(0);
+  const MatchRow& row = window.Core().Rows(Grid::kAll).at(0);
   EXPECT_EQ(row.step2, 1.78125);
   EXPECT_EQ(row.home, GetParam() == std::string("E") ? "Arsenal" : W("Арсенал"));
   EXPECT_TRUE(site_.Requested(GetParam() == std::string("E") ? "GET /teams/en.html"
                                                              : "GET /teams/ru.html"));
   window.NextGrid1CellClick(3, 0);
   EXPECT_EQ(row.step2, 1.78);
-  window.NextGrid1Rows()[0].step2 = 0;
+  MatchTable rows = window.Core().Rows(Grid::kAll);
+  rows[0].step2 = 0;
+  window.TakeRows(Grid::kAll, rows);
   window.GoTotalAll1Click();
-  EXPECT_EQ(row.step2, 1.78);
+  EXPECT_EQ(window.Core().Rows(Grid::kAll)[0].step2, 1.78);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Step2InBothLanguages, ::testing::Values("E", "R"),
@@ -142,7 +144,7 @@ TEST_F(AnalysisRunTest, RussianPublishesTodaysMatchesWhenTodaysFileIsMissing) {
   Control<QPushButton>("R")->click();
   Start();
 
-  const MatchTable& published = window.NextGrid2Rows();
+  const MatchTable& published = window.Core().Rows(Grid::kDay);
   ASSERT_EQ(published.size(), 2u);
   EXPECT_EQ(published[0].home, "A");
   EXPECT_EQ(published[0].step1, 2.5);
@@ -159,7 +161,7 @@ TEST_F(AnalysisRunTest, RussianPublishesTodaysMatchesWhenTodaysFileIsMissing) {
                        W("Англия. Премьер-лига") + ">>\r\n");
   ASSERT_EQ(site_.Posts().size(), 1u);
   EXPECT_EQ(site_.Posts()[0], "datas=" + FormEncode(today) + "&stext=" + FormEncode(saved) + "&");
-  EXPECT_EQ(window.CurrentLanguage(), Language::kRussian);
+  EXPECT_EQ(window.Core().CurrentLanguage(), Language::kRussian);
 }
 
 // The publishing pass reads today's rows again; one it cannot read keeps what
@@ -182,7 +184,7 @@ TEST_F(AnalysisRunTest, ARowThePublishingPassCannotReadKeepsTheRunsValue) {
   Control<QCheckBox>("ch")->setChecked(false);
   Start();
 
-  const MatchTable& published = window.NextGrid2Rows();
+  const MatchTable& published = window.Core().Rows(Grid::kDay);
   ASSERT_EQ(published.size(), 2u);
   EXPECT_EQ(published[0].step1, 2.5);
   EXPECT_EQ(published[0].step2, 1.78);
@@ -207,7 +209,7 @@ TEST_F(AnalysisRunTest, RussianLeavesThePublishedDayAlone) {
   Control<QPushButton>("R")->click();
   Start();
 
-  EXPECT_TRUE(window.NextGrid2Rows().empty());
+  EXPECT_TRUE(window.Core().Rows(Grid::kDay).empty());
   EXPECT_TRUE(site_.Posts().empty());
   EXPECT_FALSE(site_.Requested("/stat/"));
   EXPECT_EQ(Caption("sh1"), "0");
@@ -221,7 +223,7 @@ TEST_F(AnalysisRunTest, RussianWithoutMatchesTodayStillPublishesAnEmptyTable) {
   Control<QPushButton>("R")->click();
   Start();
 
-  EXPECT_TRUE(window.NextGrid2Rows().empty());
+  EXPECT_TRUE(window.Core().Rows(Grid::kDay).empty());
   EXPECT_FALSE(site_.Requested("/stat/"));
   EXPECT_EQ(Caption("sh1"), "0");
   ASSERT_EQ(site_.Posts().size(), 1u);
@@ -233,7 +235,7 @@ TEST_F(AnalysisRunTest, RussianWithoutMatchesTodayStillPublishesAnEmptyTable) {
 TEST_F(AnalysisRunTest, AnEmptyLineEndsWithTheAllDatesChoiceAlone) {
   MainWindow& window = OpenSite();
   Start();
-  EXPECT_TRUE(window.NextGrid1Rows().empty());
+  EXPECT_TRUE(window.Core().Rows(Grid::kAll).empty());
   EXPECT_EQ(Control<QProgressBar>("pr")->maximum(), 0);
   EXPECT_EQ(ComboEntries(), QStringList{" все"});
   EXPECT_EQ(Caption("kol"), "0");
@@ -254,7 +256,7 @@ TEST_F(AnalysisRunTest, AFailedFinalSaveIsReportedAndTheResultsScreenStillOpens)
   EXPECT_TRUE(errors_[0].startsWith("Cannot create file \"" +
                                     QString::fromStdString(config.saves_path) + "\". "));
   EXPECT_TRUE(Control("pan2")->isVisibleTo(window_.get()));
-  EXPECT_EQ(window.NextGrid1Rows().size(), 1u);
+  EXPECT_EQ(window.Core().Rows(Grid::kAll).size(), 1u);
   EXPECT_EQ(Caption("kol"), "1");
 }
 
@@ -270,7 +272,7 @@ TEST_F(AnalysisRunTest, ClosingTheWindowMidRunEndsTheProgramCleanly) {
   QTimer::singleShot(0, &window, [&window] { window.close(); });
   EXPECT_EQ(QApplication::exec(), 0);
 
-  EXPECT_TRUE(window.TeamPageList().empty());
+  EXPECT_TRUE(window.Core().TeamPageList().empty());
   EXPECT_TRUE(errors_.isEmpty());
   EXPECT_FALSE(std::filesystem::exists(folder_ / "saves.txt"));  // the run stopped before its end
 }

@@ -22,7 +22,9 @@ class DateFilterTest : public WindowTest {
     row.flag = 30;
     row.championship = W("Англия");
     row.step1_colour = CellColour::kGreen;
-    window_->NextGrid1Rows().push_back(row);
+    MatchTable rows = window_->Core().Rows(Grid::kAll);
+    rows.push_back(row);
+    window_->TakeRows(Grid::kAll, rows);
   }
   QStringList Entries() {
     QStringList entries;
@@ -47,7 +49,7 @@ TEST_F(DateFilterTest, ChoiceListsEachDateOnceInTextOrderAfterAll) {
   EXPECT_EQ(Entries(), (QStringList{" все", "01.03.2026", "03.02.2026", "12.01.2026"}));
   EXPECT_EQ(combo()->currentIndex(), -1) << "nothing chosen";
 
-  window_->NextGrid1Rows().clear();
+  window_->TakeRows(Grid::kAll, {});
   window_->FillDateChoice();
   EXPECT_EQ(Entries(), QStringList{" все"}) << "the old entries are replaced";
 }
@@ -58,7 +60,7 @@ TEST_F(DateFilterTest, OkWithNothingChosenShowsAnEmptySecondGrid) {
   PressOk();
   EXPECT_TRUE(Showing("NextGrid2"));
   EXPECT_FALSE(Showing("NextGrid1"));
-  EXPECT_TRUE(window_->NextGrid2Rows().empty());
+  EXPECT_TRUE(window_->Core().Rows(Grid::kDay).empty());
   EXPECT_EQ(Caption("kol"), "0");
 }
 
@@ -73,7 +75,7 @@ TEST_F(DateFilterTest, ADateNarrowsTheViewAndAllBringsTheFullTableBack) {
   PressOk();  // a second press rebuilds, never adds
   EXPECT_TRUE(Showing("NextGrid2"));
   EXPECT_FALSE(Showing("NextGrid1"));
-  ASSERT_EQ(window_->NextGrid2Rows().size(), 2u);
+  ASSERT_EQ(window_->Core().Rows(Grid::kDay).size(), 2u);
   EXPECT_EQ(Caption("kol"), "2");
   auto* model = Control<QTableView>("NextGrid2")->model();
   ASSERT_EQ(model->rowCount(), 2);
@@ -90,7 +92,8 @@ TEST_F(DateFilterTest, ADateNarrowsTheViewAndAllBringsTheFullTableBack) {
   EXPECT_TRUE(Showing("NextGrid1"));
   EXPECT_FALSE(Showing("NextGrid2"));
   EXPECT_EQ(Caption("kol"), "3");
-  EXPECT_EQ(window_->NextGrid2Rows().size(), 2u) << "the filtered rows stay in the hidden grid";
+  EXPECT_EQ(window_->Core().Rows(Grid::kDay).size(), 2u)
+      << "the filtered rows stay in the hidden grid";
 }
 
 }  // namespace

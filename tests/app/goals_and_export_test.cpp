@@ -87,13 +87,13 @@ class GoalsAndExportTest : public WindowTest {
 TEST_F(GoalsAndExportTest, AClickShowsTheModelInTheTotalHintTheMarkAndTheDetailLine) {
   MainWindow& window = OpenSite();
   window.FixLanguageChoice();
-  window.NextGrid1Rows() = {Row("A", "B"), Row("C", "D")};
+  window.TakeRows(Grid::kAll, {Row("A", "B"), Row("C", "D")});
   window.NextGrid1CellClick(0, 0);
 
   const QString line = QStringLiteral(
       "Expected goals 4,71 · Over 2,5: 85 % (market 81 %, margin -1,8 %) · edge over +6,1 %, "
       "under −16,8 %");
-  ASSERT_TRUE(window.NextGrid1Rows()[0].goals_model);
+  ASSERT_TRUE(window.Core().Rows(Grid::kAll)[0].goals_model);
   EXPECT_EQ(Cell("NextGrid1", 0, 5, Qt::ToolTipRole).toString(), line);
   EXPECT_EQ(GoalsLine(), line);
   EXPECT_EQ(TeamPageRequests(), 2) << "the model asks for nothing of its own";
@@ -117,7 +117,7 @@ TEST_F(GoalsAndExportTest, AClickShowsTheModelInTheTotalHintTheMarkAndTheDetailL
 
   // Teams without pages: no model, no hint, no mark, an empty line.
   window.NextGrid1CellClick(0, 1);
-  EXPECT_FALSE(window.NextGrid1Rows()[1].goals_model);
+  EXPECT_FALSE(window.Core().Rows(Grid::kAll)[1].goals_model);
   EXPECT_FALSE(Cell("NextGrid1", 1, 5, Qt::ToolTipRole).isValid());
   EXPECT_FALSE(Cell("NextGrid1", 1, 6, Qt::BackgroundRole).isValid());
   EXPECT_EQ(GoalsLine(), "");
@@ -127,16 +127,16 @@ TEST_F(GoalsAndExportTest, AClickShowsTheModelInTheTotalHintTheMarkAndTheDetailL
 TEST_F(GoalsAndExportTest, ATeamPageThatFailsKeepsTheModelAndShowsItsRowsAsNotRead) {
   MainWindow& window = OpenSite();
   window.FixLanguageChoice();
-  window.NextGrid1Rows() = {Row("A", "B")};
+  window.TakeRows(Grid::kAll, {Row("A", "B")});
   window.NextGrid1CellClick(0, 0);
-  const auto model = window.NextGrid1Rows()[0].goals_model;
+  const auto model = window.Core().Rows(Grid::kAll)[0].goals_model;
   ASSERT_TRUE(model);
   const QString line = GoalsLine();
 
   site_.pages.erase("/team/b.html");  // now answers 404
   window.NextGrid1CellClick(0, 0);
-  ASSERT_TRUE(window.NextGrid1Rows()[0].goals_model);
-  EXPECT_EQ(window.NextGrid1Rows()[0].goals_model->total_goals, model->total_goals);
+  ASSERT_TRUE(window.Core().Rows(Grid::kAll)[0].goals_model);
+  EXPECT_EQ(window.Core().Rows(Grid::kAll)[0].goals_model->total_goals, model->total_goals);
   EXPECT_EQ(GoalsLine(), line);
 
   auto* league = Control<QTableWidget>("TUR");
@@ -159,11 +159,11 @@ TEST_F(GoalsAndExportTest, RussianHintsAndGoTotalAllModelsEveryRow) {
   MainWindow& window = OpenSite();
   window.RClick();
   window.FixLanguageChoice();
-  window.NextGrid2Rows() = {Row("C", "D"), Row("A", "B")};
+  window.TakeRows(Grid::kDay, {Row("C", "D"), Row("A", "B")});
   Control<QAction>("GoTotalAll2")->trigger();
 
-  EXPECT_FALSE(window.NextGrid2Rows()[0].goals_model);
-  ASSERT_TRUE(window.NextGrid2Rows()[1].goals_model);
+  EXPECT_FALSE(window.Core().Rows(Grid::kDay)[0].goals_model);
+  ASSERT_TRUE(window.Core().Rows(Grid::kDay)[1].goals_model);
   const QString line = QStringLiteral(
       "Ожидаемые голы 4,71 · Больше 2,5: 85 % (рынок 81 %, маржа -1,8 %) · перевес: больше "
       "+6,1 %, меньше −16,8 %");
@@ -200,7 +200,7 @@ TEST_F(GoalsAndExportTest, TheItemComesAfterTheOthersInBothMenusAndLanguages) {
 TEST_F(GoalsAndExportTest, ExportWritesTheTableAsItStandsWhereTheUserChose) {
   MainWindow& window = OpenSite();
   window.FixLanguageChoice();
-  window.NextGrid1Rows() = {Row("A", "B"), Row("C", "D")};
+  window.TakeRows(Grid::kAll, {Row("A", "B"), Row("C", "D")});
   window.NextGrid1CellClick(0, 0);
   Control<QTableView>("NextGrid1")->model()->sort(3, Qt::DescendingOrder);
 
@@ -238,7 +238,7 @@ TEST_F(GoalsAndExportTest, ExportWritesTheTableAsItStandsWhereTheUserChose) {
 
 TEST_F(GoalsAndExportTest, APointSeparatorExportsCommasAndTheFilteredTable) {
   MainWindow& window = OpenSite('.');
-  window.NextGrid2Rows() = {Row("A", "B")};
+  window.TakeRows(Grid::kDay, {Row("A", "B")});
   window.NextGrid2CellClick(0, 0);
   const std::filesystem::path file = folder_ / "day.csv";
   chosen_ = QString::fromStdString(file.string());

@@ -58,7 +58,7 @@ class HistoryRunTest : public WindowTest {
 TEST_F(HistoryRunTest, AHistoryThatCannotBeKeptLeavesTheRunGoingAndSaysSo) {
   std::ofstream(folder_ / "a-file") << "not a folder";
   MainWindow& window = RunWithHistoryIn(folder_ / "a-file" / "history");
-  EXPECT_EQ(window.NextGrid1Rows().size(), static_cast<std::size_t>(kMatches));
+  EXPECT_EQ(window.Core().Rows(Grid::kAll).size(), static_cast<std::size_t>(kMatches));
   EXPECT_TRUE(Status().contains(QStringLiteral("history\u00A0was\u00A0not\u00A0saved")))
       << Status().toStdString();
   EXPECT_NE(ReadFile(folder_ / "run-report.log").find("history was not saved"), std::string::npos);
@@ -87,7 +87,7 @@ TEST_F(HistoryRunTest, ASecondRunDaysLaterSettlesShowsMovementAndTheRecord) {
   Control<QCheckBox>("ch")->setChecked(false);  // the statistics are read
   window.spSkinXFormButton1Click();
   window.GoTotalAll1Click();  // colours the indicators: the marks
-  const MatchTable first_run = window.NextGrid1Rows();
+  const MatchTable first_run = window.Core().Rows(Grid::kAll);
   ASSERT_FALSE(first_run.empty());
   for (int day = 0; day < 3; ++day) NextDay();
   clock = clock.addSecs(300);
@@ -124,7 +124,7 @@ TEST_F(HistoryRunTest, ASecondRunDaysLaterSettlesShowsMovementAndTheRecord) {
   const auto bets = store.MarkedBets(kRecordDefaultDays, {2026, 12, 10});
   EXPECT_FALSE(bets.empty());
   const auto summaries = SummariseMarks(bets);
-  const Language language = window.CurrentLanguage();
+  const Language language = window.Core().CurrentLanguage();
   for (int r = 0; r < static_cast<int>(summaries.size()); ++r) {
     const QStringList cells = MarkRecordCells(summaries[r], language, ',');
     for (int c = 0; c < cells.size(); ++c) EXPECT_EQ(table->item(r, c)->text(), cells[c]);

@@ -35,10 +35,9 @@ TEST_F(KeyboardAndDetailsTest, EnterAndSpaceOnARowDoWhatAClickDoes) {
   Start(false);
   for (const char* name : {"NextGrid1", "NextGrid2"}) {
     if (std::string(name) == "NextGrid2") {
-      window.NextGrid2Rows() = window.NextGrid1Rows();
+      window.TakeRows(Grid::kDay, window.Core().Rows(Grid::kAll));
       Control<QTableView>("NextGrid1")->hide();
       Control<QTableView>("NextGrid2")->show();
-      window.RefreshTables();
     }
     auto* grid = Control<QTableView>(name);
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
@@ -61,7 +60,9 @@ TEST_F(KeyboardAndDetailsTest, TheDetailAreaNamesItsMatchInTheInterfaceLanguage)
   EXPECT_EQ(MatchName()->toolTip(), "Arsenal – Chelsea, 28.12.2026");
 
   // Cut where it does not fit, whole in the hint.
-  window.NextGrid1Rows()[0].home = std::string(60, 'H');
+  MatchTable rows = window.Core().Rows(Grid::kAll);
+  rows[0].home = std::string(60, 'H');
+  window.TakeRows(Grid::kAll, rows);
   window.NextGrid1CellClick(0, 0);
   EXPECT_TRUE(MatchName()->text().endsWith(QChar(0x2026))) << MatchName()->text().toStdString();
   EXPECT_LE(MatchName()->fontMetrics().horizontalAdvance(MatchName()->text()),

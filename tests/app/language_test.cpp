@@ -126,34 +126,35 @@ TEST_F(LanguageTest, ButtonsSwitchCaptionsAndFetchDictionariesOnlyForEnglish) {
     EXPECT_EQ(basa_requests_, step.requests);
     EXPECT_EQ(chemp_requests_, step.requests);
     EXPECT_EQ(Untouched(), untouched);
-    EXPECT_EQ(window.CurrentLanguage(), Language::kEnglish) << "only the run fixes the language";
+    EXPECT_EQ(window.Core().CurrentLanguage(), Language::kEnglish)
+        << "only the run fixes the language";
   }
-  EXPECT_EQ(window.TranslateTeam(W("ЗЕНИТ")), "Zenit");
-  EXPECT_EQ(window.TranslateChampionship(W("Футбол. Англия")), "England");
+  EXPECT_EQ(window.Core().TranslateTeam(W("ЗЕНИТ")), "Zenit");
+  EXPECT_EQ(window.Core().TranslateChampionship(W("Футбол. Англия")), "England");
 }
 
 TEST_F(LanguageTest, AFailedDictionaryKeepsItsTextAndTheOtherIsStillFetched) {
   MainWindow& window = OpenWithDictionaries(404, 200);
   window.RClick();
   window.EClick();
-  EXPECT_EQ(window.TeamDictionary(), "");
-  EXPECT_EQ(window.ChampionshipDictionary(), W("Англия=England\r\n"));
+  EXPECT_EQ(window.Core().TeamDictionary(), "");
+  EXPECT_EQ(window.Core().ChampionshipDictionary(), W("Англия=England\r\n"));
   EXPECT_EQ(basa_requests_, 1);
   EXPECT_EQ(chemp_requests_, 1);
-  EXPECT_EQ(window.TranslateTeam(W("Зенит")), W("Зенит"));
+  EXPECT_EQ(window.Core().TranslateTeam(W("Зенит")), W("Зенит"));
   EXPECT_TRUE(errors_.isEmpty());
 }
 
 TEST_F(LanguageTest, FixingTheChoiceSetsTheLanguageTheButtonsShow) {
   MainWindow& window = OpenWithDictionaries();
   window.FixLanguageChoice();
-  EXPECT_EQ(window.CurrentLanguage(), Language::kEnglish);
+  EXPECT_EQ(window.Core().CurrentLanguage(), Language::kEnglish);
   EXPECT_EQ(Captions(), kEnglish) << "English applied once more, with \"Step 1:\" and \"Save\"";
   EXPECT_EQ(basa_requests_, 1);
 
   window.RClick();
   window.FixLanguageChoice();
-  EXPECT_EQ(window.CurrentLanguage(), Language::kRussian);
+  EXPECT_EQ(window.Core().CurrentLanguage(), Language::kRussian);
   EXPECT_EQ(Captions(), kRussian);
   EXPECT_EQ(basa_requests_, 1) << "Russian loads nothing";
 }

@@ -66,10 +66,10 @@ class MatchDetailsTest : public WindowTest {
 TEST_F(MatchDetailsTest, AClickShowsThreeSignificantDigitsAndStoresThem) {
   MainWindow& window = OpenSite();
   window.FixLanguageChoice();  // English: fetches the dictionaries
-  window.NextGrid1Rows() = {Row("stat/1.html")};
+  window.TakeRows(Grid::kAll, {Row("stat/1.html")});
   window.NextGrid1CellClick(3, 0);
 
-  const MatchRow& row = window.NextGrid1Rows()[0];
+  const MatchRow& row = window.Core().Rows(Grid::kAll)[0];
   EXPECT_EQ(Caption("sh1"), "-9,00");
   EXPECT_EQ(Caption("sh2"), "12,30");
   EXPECT_EQ(row.step1, -9);
@@ -81,19 +81,21 @@ TEST_F(MatchDetailsTest, AClickShowsThreeSignificantDigitsAndStoresThem) {
   EXPECT_EQ(HistoryText("SG3", 0), "Arsenal - Chelsea");
 
   // A later value between the thresholds keeps both colours.
-  window.NextGrid1Rows()[0].url = "stat/2.html";
+  MatchTable rows = window.Core().Rows(Grid::kAll);
+  rows[0].url = "stat/2.html";
+  window.TakeRows(Grid::kAll, rows);
   window.NextGrid1CellClick(0, 0);
   EXPECT_EQ(Caption("sh1"), "4,00");
   EXPECT_EQ(Caption("sh2"), "2,53");
-  EXPECT_EQ(window.NextGrid1Rows()[0].step1_colour, CellColour::kRed);
-  EXPECT_EQ(window.NextGrid1Rows()[0].step2_colour, CellColour::kGreen);
+  EXPECT_EQ(window.Core().Rows(Grid::kAll)[0].step1_colour, CellColour::kRed);
+  EXPECT_EQ(window.Core().Rows(Grid::kAll)[0].step2_colour, CellColour::kGreen);
 }
 
 TEST_F(MatchDetailsTest, RussianClicksLeaveTheHistoryUntranslated) {
   MainWindow& window = OpenSite();
   window.RClick();
   window.FixLanguageChoice();
-  window.NextGrid2Rows() = {Row("stat/1.html")};
+  window.TakeRows(Grid::kDay, {Row("stat/1.html")});
   window.NextGrid2CellClick(0, 0);
   EXPECT_EQ(Caption("sh2"), "12,30");
   EXPECT_EQ(HistoryText("SG1", 1), "X - A");
@@ -102,17 +104,17 @@ TEST_F(MatchDetailsTest, RussianClicksLeaveTheHistoryUntranslated) {
 
 TEST_F(MatchDetailsTest, AClickWithoutStatisticsStoresZeroAndMarksOnlyStep2) {
   MainWindow& window = OpenSite();
-  window.NextGrid1Rows() = {Row("no-page")};
+  window.TakeRows(Grid::kAll, {Row("no-page")});
   window.NextGrid1CellClick(0, 0);
   EXPECT_EQ(Caption("sh1"), "0,00");
   EXPECT_EQ(Caption("sh2"), "0,00");
-  EXPECT_EQ(window.NextGrid1Rows()[0].step1_colour, CellColour::kNone);
-  EXPECT_EQ(window.NextGrid1Rows()[0].step2_colour, CellColour::kRed);
+  EXPECT_EQ(window.Core().Rows(Grid::kAll)[0].step1_colour, CellColour::kNone);
+  EXPECT_EQ(window.Core().Rows(Grid::kAll)[0].step2_colour, CellColour::kRed);
 }
 
 TEST_F(MatchDetailsTest, GoTotalAllStoresTwoDecimalsAndCoversTheTableMeanwhile) {
   MainWindow& window = OpenSite();
-  window.NextGrid1Rows() = {Row("stat/2.html"), Row("stat/1.html")};
+  window.TakeRows(Grid::kAll, {Row("stat/2.html"), Row("stat/1.html")});
   bool start_panel_shown = false;
   bool results_enabled = true;
   QTimer::singleShot(0, &window, [&] {
@@ -125,7 +127,7 @@ TEST_F(MatchDetailsTest, GoTotalAllStoresTwoDecimalsAndCoversTheTableMeanwhile) 
   EXPECT_FALSE(results_enabled);
   EXPECT_FALSE(Control("pan1")->isVisibleTo(window_.get()));
   EXPECT_TRUE(Control("pan2")->isEnabled());
-  const MatchTable& rows = window.NextGrid1Rows();
+  const MatchTable& rows = window.Core().Rows(Grid::kAll);
   EXPECT_EQ(rows[0].step1, 4);
   EXPECT_EQ(rows[0].step2, 2.53);
   EXPECT_EQ(rows[1].step1, -9);

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QPixmap>
+#include <QSignalSpy>
 #include <QTableView>
 
 #include "app/match_table_model.h"
@@ -39,7 +40,7 @@ class MatchGridTest : public WindowTest {
     for (const MatchRow& row : rows) homes.push_back(row.home);
     return homes;
   }
-  std::vector<std::string> Homes() { return Homes(window_->NextGrid1Rows()); }
+  std::vector<std::string> Homes() { return Homes(window_->Core().Rows(Grid::kAll)); }
   QVariant Data(int row, int column, int role = Qt::DisplayRole) {
     return grid_->model()->data(grid_->model()->index(row, column), role);
   }
@@ -47,9 +48,8 @@ class MatchGridTest : public WindowTest {
 };
 
 TEST_F(MatchGridTest, HeaderClickSortsTheRowsThemselvesAndASecondClickReverses) {
-  MatchTable& rows = window_->NextGrid1Rows();
-  rows = {Row("b", 10), Row("a", 9), Row("c", 100), Row("d", -2.5), Row("e", 9)};
-  window_->RefreshTables();
+  window_->TakeRows(Grid::kAll,
+                    {Row("b", 10), Row("a", 9), Row("c", 100), Row("d", -2.5), Row("e", 9)});
 
   ClickHeader(9);
   EXPECT_EQ(Homes(), (std::vector<std::string>{"d", "a", "e", "b", "c"})) << "as numbers, stable";
@@ -69,16 +69,15 @@ TEST_F(MatchGridTest, HeaderClickSortsTheRowsThemselvesAndASecondClickReverses) 
 }
 
 TEST_F(MatchGridTest, TheFilteredTableSortsBothWaysAndLosesItsArrowWhenRebuilt) {
-  MatchTable& rows = window_->NextGrid1Rows();
-  rows = {Row("b", 1), Row("a", -7), Row("c", 3)};
+  MatchTable rows = {Row("b", 1), Row("a", -7), Row("c", 3)};
   for (MatchRow& row : rows) row.date = "12.01.2026";
-  window_->RefreshTables();
+  window_->TakeRows(Grid::kAll, rows);
   window_->FillDateChoice();
   auto* combo = Control<QComboBox>("combo");
   combo->setCurrentIndex(combo->findText("12.01.2026"));
   Control<QAbstractButton>("spSkinXFormButton3")->click();
   grid_ = Control<QTableView>("NextGrid2");
-  const MatchTable& filtered = window_->NextGrid2Rows();
+  const MatchTable& filtered = window_->Core().Rows(Grid::kDay);
 
   ClickHeader(9);
   EXPECT_EQ(Homes(filtered), (std::vector<std::string>{"a", "b", "c"}));
@@ -99,8 +98,7 @@ TEST_F(MatchGridTest, TheSelectedRowKeepsItsMarks) {
   marked.step2 = 1;
   marked.step1_colour = CellColour::kGreen;
   marked.step2_colour = CellColour::kRed;
-  window_->NextGrid1Rows() = {marked, Row("b", 0)};
-  window_->RefreshTables();
+  window_->TakeRows(Grid::kAll, {marked, Row("b", 0)});
   grid_->selectRow(0);
   ASSERT_TRUE(grid_->selectionModel()->isRowSelected(0, {}));
 
@@ -143,9 +141,8 @@ TEST_F(MatchGridTest, EveryHeaderExplainsItsColumnInTheInterfaceLanguage) {
 }
 
 TEST_F(MatchGridTest, TextColumnsSortByTheBytesOfThePageText) {
-  MatchTable& rows = window_->NextGrid1Rows();
-  rows = {Row(W("Я"), 0), Row("Z", 0), Row(W("А"), 0), Row("10", 0), Row("9", 0)};
-  window_->RefreshTables();
+  window_->TakeRows(Grid::kAll,
+                    {Row(W("Я"), 0), Row("Z", 0), Row(W("А"), 0), Row("10", 0), Row("9", 0)});
   ClickHeader(3);
   EXPECT_EQ(Homes(), (std::vector<std::string>{"10", "9", "Z", W("А"), W("Я")}));
 }
@@ -157,8 +154,7 @@ TEST_F(MatchGridTest, CellsShowTextsNumbersFlagsHintsAndColours) {
   row.step1_colour = CellColour::kGreen;
   row.step2_colour = CellColour::kRed;
   MatchRow unknown_flag = Row("x", 1e-6, 999);
-  window_->NextGrid1Rows() = {row, unknown_flag};
-  window_->RefreshTables();
+  window_->TakeRows(Grid::kAll, {row, unknown_flag});
 
   EXPECT_EQ(Data(0, 3).toString(), "Зенит");
   EXPECT_EQ(Data(0, 9).toString(), "2,25") << "the user's decimal separator";
@@ -174,18 +170,21 @@ TEST_F(MatchGridTest, CellsShowTextsNumbersFlagsHintsAndColours) {
   EXPECT_FALSE(grid_->model()->flags(grid_->model()->index(0, 3)) & Qt::ItemIsEditable);
 }
 
-TEST_F(MatchGridTest, RefreshFollowsTheCoreGrowingAndShrinkingTheRows) {
-  MatchTable& rows = window_->NextGrid1Rows();
-  rows = {Row("a", 0), Row("b", 0), Row("c", 0)};
-  window_->RefreshTables();
+TEST_F(MatchGridTest, TheViewFollowsTheCoreGrowingAndShrinkingTheRows) {
+  QSignalSpy inserted(grid_->model(), &QAbstractItemModel::rowsInserted);
+  QSignalSpy reset(grid_->model(), &QAbstractItemModel::modelReset);
+  QSignalSpy removed(grid_->model(), &QAbstractItemModel::rowsRemoved);
+  window_->TakeRows(Grid::kAll, {Row("a", 0), Row("b", 0), Row("c", 0)});
   EXPECT_EQ(grid_->model()->rowCount(), 3);
-  rows.resize(1);
-  EXPECT_FALSE(Data(2, 3).isValid()) << "rows gone before the refresh are not read";
-  window_->RefreshTables();
+  EXPECT_EQ(inserted.count(), 1);
+  window_->TakeRows(Grid::kAll, {Row("d", 0)});
   EXPECT_EQ(grid_->model()->rowCount(), 1);
-  rows.clear();
-  window_->RefreshTables();
+  EXPECT_EQ(reset.count(), 1);
+  EXPECT_EQ(Data(0, 3).toString(), "d");
+  EXPECT_FALSE(Data(2, 3).isValid()) << "no row beyond the table";
+  window_->TakeRows(Grid::kAll, {});
   EXPECT_EQ(grid_->model()->rowCount(), 0);
+  EXPECT_EQ(removed.count(), 1);
 }
 
 }  // namespace

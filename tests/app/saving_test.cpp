@@ -31,7 +31,7 @@ TEST_F(WindowTest, SavedMessageFollowsASaveWhoseUploadFailed) {
   MainWindow& window = OpenWithServer();  // today's file answers 404: publish
   window.RClick();
   window.FixLanguageChoice();
-  window.NextGrid1Rows().push_back(Row());
+  window.TakeRows(Grid::kAll, {Row()});
 
   Control<QAction>("Save1")->trigger();
   EXPECT_EQ(uploads, 1);
@@ -52,7 +52,7 @@ TEST_F(WindowTest, AnUnwritableFileShowsTheErrorAndNoSavedMessage) {
   WindowConfig config = Config("http://127.0.0.1:1/");
   config.saves_path = (folder_ / "blocker" / "saves.txt").string();
   MainWindow& window = Open(config);
-  window.NextGrid2Rows().push_back(Row());
+  window.TakeRows(Grid::kDay, {Row()});
 
   Control<QAction>("SAVE2")->trigger();
   ASSERT_EQ(errors_.size(), 1);

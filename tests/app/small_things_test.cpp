@@ -78,8 +78,8 @@ TEST_F(SmallThingsTest, StartAgainClearsTheSortArrow) {
   ASSERT_TRUE(grid->horizontalHeader()->isSortIndicatorShown());
   Control<QAction>("StartAgain1")->trigger();
   EXPECT_FALSE(grid->horizontalHeader()->isSortIndicatorShown());
-  EXPECT_EQ(window.NextGrid1Rows()[0].home, "A");  // the line's order
-  ClickHeader(grid, 3);                            // the next click sorts ascending
+  EXPECT_EQ(window.Core().Rows(Grid::kAll)[0].home, "A");  // the line's order
+  ClickHeader(grid, 3);                                    // the next click sorts ascending
   EXPECT_EQ(grid->horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
 }
 
@@ -135,7 +135,7 @@ TEST_F(SmallThingsTest, TheGaugeCountsAndStopLeavesTheRestNotRead) {
   EXPECT_TRUE(stop_shown_);
   EXPECT_TRUE(gauge_text_shown_);
   EXPECT_EQ(gauge_text_, "1 / 3");
-  const MatchTable& rows = window.NextGrid1Rows();
+  const MatchTable& rows = window.Core().Rows(Grid::kAll);
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_TRUE(rows[0].steps_read);
   ASSERT_TRUE(rows[2].steps_not_read.has_value());
@@ -157,7 +157,7 @@ TEST_F(SmallThingsTest, EscapeStopsGoTotalAllAndTheRestKeepTheirValues) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   OnceARowIsCounted([this] { QTest::keyClick(window_.get(), Qt::Key_Escape); });
   Control<QAction>("GoTotalAll1")->trigger();
-  const MatchTable& rows = window.NextGrid1Rows();
+  const MatchTable& rows = window.Core().Rows(Grid::kAll);
   EXPECT_TRUE(rows[0].steps_read);
   EXPECT_FALSE(rows[2].steps_read);
   EXPECT_FALSE(rows[2].steps_not_read.has_value());  // as it stood: 0, never read

@@ -94,7 +94,7 @@ TEST_P(NotReadRows, ShowAsNotReadSortLastAndAreCountedAndReported) {
   Control<QPushButton>(GetParam().button)->click();
   Start();
 
-  const MatchTable& rows = window.NextGrid1Rows();
+  const MatchTable& rows = window.Core().Rows(Grid::kAll);
   ASSERT_EQ(rows.size(), 3u);
   ASSERT_TRUE(rows[1].steps_not_read.has_value());
   EXPECT_EQ(rows[1].steps_not_read->fault, PageFault::kStatus);
@@ -194,13 +194,13 @@ TEST_F(TrustworthyResultsTest, ClicksAndGoTotalAllOnAFailingSiteKeepEveryValue) 
   MainWindow& window = OpenSite();
   Start();
   window.NextGrid1CellClick(3, 0);  // coloured: Step2 1.78 is red
-  const auto before = ShownValues(window.NextGrid1Rows());
+  const auto before = ShownValues(window.Core().Rows(Grid::kAll));
   ASSERT_EQ(before[0].colour2, CellColour::kRed);
   ASSERT_EQ(before[1].step2, 1.96875);
 
   failing_ = true;
   window.NextGrid1CellClick(3, 1);
-  EXPECT_EQ(ShownValues(window.NextGrid1Rows()), before);
+  EXPECT_EQ(ShownValues(window.Core().Rows(Grid::kAll)), before);
   EXPECT_EQ(Cell(1, kStep2Column, Qt::DisplayRole).toString(), "1,96875");
   EXPECT_EQ(Caption("sh1"), "–");
   EXPECT_EQ(Control<QTableWidget>("SG1")->rowCount(), 0);
@@ -208,7 +208,7 @@ TEST_F(TrustworthyResultsTest, ClicksAndGoTotalAllOnAFailingSiteKeepEveryValue) 
   ASSERT_EQ(window.ShownReport().size(), 1u);
 
   window.GoTotalAll1Click();
-  EXPECT_EQ(ShownValues(window.NextGrid1Rows()), before);
+  EXPECT_EQ(ShownValues(window.Core().Rows(Grid::kAll)), before);
   EXPECT_TRUE(Status().startsWith("Go Total All: 3 of 3 matches not read, values kept"))
       << Status().toStdString();
   EXPECT_EQ(window.ShownReport().size(), 3u);
@@ -217,7 +217,7 @@ TEST_F(TrustworthyResultsTest, ClicksAndGoTotalAllOnAFailingSiteKeepEveryValue) 
   // The site stops altogether: a click still keeps the values.
   server_.Stop();
   window.NextGrid1CellClick(3, 0);
-  EXPECT_EQ(ShownValues(window.NextGrid1Rows()), before);
+  EXPECT_EQ(ShownValues(window.Core().Rows(Grid::kAll)), before);
   EXPECT_TRUE(Status().endsWith("connection refused")) << Status().toStdString();
   EXPECT_TRUE(errors_.isEmpty());
 }
@@ -245,9 +245,9 @@ TEST_F(TrustworthyResultsTest, AHealthyClickAfterFailuresComputesAsBefore) {
   EXPECT_EQ(Status(), "3 matches · 0 read · 3 not read");
   failing_ = false;
   window.NextGrid1CellClick(3, 0);
-  EXPECT_FALSE(window.NextGrid1Rows()[0].steps_not_read.has_value());
-  EXPECT_EQ(window.NextGrid1Rows()[0].step1, 2.5);
-  EXPECT_EQ(window.NextGrid1Rows()[0].step2, 1.78);
+  EXPECT_FALSE(window.Core().Rows(Grid::kAll)[0].steps_not_read.has_value());
+  EXPECT_EQ(window.Core().Rows(Grid::kAll)[0].step1, 2.5);
+  EXPECT_EQ(window.Core().Rows(Grid::kAll)[0].step2, 1.78);
   EXPECT_EQ(Caption("sh1"), "2,50");
   EXPECT_EQ(Status(), "3 matches · 1 read · 2 not read");
   // Not-read rows are saved as 0, as before.
@@ -263,7 +263,7 @@ TEST_F(TrustworthyResultsTest, ALineThatCannotBeReadIsSaidAndTheRunCanStartAgain
       "http://127.0.0.1:1/bets/bets.php?line_id[]=1: connection refused";
   MainWindow& window = Open(Config("http://127.0.0.1:1/"));
   Start(false);
-  EXPECT_TRUE(window.NextGrid1Rows().empty());
+  EXPECT_TRUE(window.Core().Rows(Grid::kAll).empty());
   EXPECT_EQ(Status(), refused);
   Control<QAction>("StartAgain1")->trigger();
   EXPECT_EQ(Status(), refused);
@@ -274,7 +274,7 @@ TEST_F(TrustworthyResultsTest, ALineThatCannotBeReadIsSaidAndTheRunCanStartAgain
   EXPECT_EQ(Status(), "3 matches · indicators not computed (box ticked)");
   site_.matches.push_back({"29.12.2026", "G", "H", "stat/4.html"});
   Control<QAction>("StartAgain1")->trigger();
-  EXPECT_EQ(second.NextGrid1Rows().size(), 4u);
+  EXPECT_EQ(second.Core().Rows(Grid::kAll).size(), 4u);
   EXPECT_EQ(Caption("kol"), "4");
   EXPECT_EQ(Status(), "4 matches · indicators not computed (box ticked)");
   EXPECT_FALSE(site_.Requested("/stat/"));
@@ -289,7 +289,7 @@ TEST_F(TrustworthyResultsTest, StartAgainReadsEveryRowAfresh) {
   Start();
   broken_ = "none";  // read by the server thread only between requests
   Control<QAction>("StartAgain2")->trigger();
-  EXPECT_EQ(CountNotRead(window.NextGrid1Rows()), 0u);
+  EXPECT_EQ(CountNotRead(window.Core().Rows(Grid::kAll)), 0u);
   EXPECT_EQ(Status(), "3 matches · 3 read · 0 not read");
 }
 
@@ -313,7 +313,7 @@ TEST_F(TrustworthyResultsTest, TheWindowShowsAtOnceWhileThePublisherSaysNothing)
   });
   Start(false);
   EXPECT_TRUE(busy);
-  EXPECT_TRUE(window.TeamPageList().empty());
+  EXPECT_TRUE(window.Core().TeamPageList().empty());
   EXPECT_TRUE(Control("pan2")->isVisibleTo(window_.get()));
 }
 
@@ -331,7 +331,7 @@ TEST_F(TrustworthyResultsTest, ATeamListNotReadIsSaidAndReadAgainByStart) {
       "<table><tr><td>1</td><td><b>A</b></td><td>2</td><td>1</td><td>1</td><td>0</td>"
       "<td>3-1</td><td>x</td><td>4</td></tr></table><p>Матчи с участием</p>";
   MainWindow& window = OpenSite();
-  ASSERT_TRUE(window.TeamPageList().empty());
+  ASSERT_TRUE(window.Core().TeamPageList().empty());
   Start();
   const std::string list = server_.base() + "brr/beturl.txt";
   EXPECT_EQ(Status(), "3 matches · 3 read · 0 not read · pages with problems: 1");
@@ -346,7 +346,7 @@ TEST_F(TrustworthyResultsTest, ATeamListNotReadIsSaidAndReadAgainByStart) {
   // The publisher is back: "Start again" reads the list, and the team pages with it.
   list_fails = false;
   Control<QAction>("StartAgain1")->trigger();
-  EXPECT_EQ(window.TeamPageList().size(), 1u);
+  EXPECT_EQ(window.Core().TeamPageList().size(), 1u);
   EXPECT_TRUE(site_.Requested("GET /team/a.html"));
   EXPECT_EQ(Status(), "3 matches · 3 read · 0 not read");
   window.NextGrid1CellClick(3, 0);
@@ -365,7 +365,7 @@ TEST_F(TrustworthyResultsTest, StartPressedBeforeTheListArrivesUsesIt) {
   server_.Start();
   MainWindow& window = OpenAtOnce(Config(server_.base()));
   Start();
-  EXPECT_EQ(window.TeamPageList().size(), 1u);
+  EXPECT_EQ(window.Core().TeamPageList().size(), 1u);
   EXPECT_TRUE(site_.Requested("/team/a.html"));
 }
 

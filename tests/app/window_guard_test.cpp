@@ -35,7 +35,7 @@ TEST_F(WindowTest, ClosingDuringALoopStopsItQuietlyAndReleasesTheTeamPages) {
   });
   MainWindow& window = OpenWithServer();
   window.show();
-  ASSERT_EQ(window.TeamPageList().size(), 1u);
+  ASSERT_EQ(window.Core().TeamPageList().size(), 1u);
   int steps_done = 0;
   bool used_after_close = false;
   window.Guarded([&] {
@@ -48,7 +48,7 @@ TEST_F(WindowTest, ClosingDuringALoopStopsItQuietlyAndReleasesTheTeamPages) {
   });
   EXPECT_EQ(steps_done, 2);
   EXPECT_FALSE(used_after_close);
-  EXPECT_TRUE(window.TeamPageList().empty());
+  EXPECT_TRUE(window.Core().TeamPageList().empty());
   EXPECT_TRUE(errors_.isEmpty()) << "a cancelled loop says nothing";
   EXPECT_THROW(window.ProcessMessages(), RunCancelled) << "every later loop stops at once";
 }

@@ -19,7 +19,7 @@ TEST_F(WindowTest, StartsOnTheStartPanelWithTheLayoutCaptions) {
   EXPECT_EQ(Control("canvas")->size(), QSize(916, 627));  // the layout, shown or scrolled
   EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the window cannot be resized";
   EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
-  EXPECT_EQ(window.CurrentLanguage(), Language::kEnglish);
+  EXPECT_EQ(window.Core().CurrentLanguage(), Language::kEnglish);
 
   EXPECT_FALSE(Control("E")->isEnabled());
   EXPECT_TRUE(Control("R")->isEnabled());
@@ -139,7 +139,7 @@ TEST_F(WindowTest, TeamPageListGetsTheLinesOfTheFile) {
     });
     server.Start();
     MainWindow& window = Open(Config(server.base()));
-    EXPECT_EQ(window.TeamPageList(),
+    EXPECT_EQ(window.Core().TeamPageList(),
               (std::vector<std::string>{"Zenit>>http://a/1>>", "Spartak>>http://a/2>>", "",
                                         "Dynamo>>http://a/3>>"}));
     window_.reset();
@@ -151,8 +151,8 @@ TEST_F(WindowTest, TeamPageListStaysEmptyWithoutAWordWhenTheFileCannotBeFetched)
     res.status = 404;
     res.set_content("Zenit>>http://a/1>>\r\n", "text/plain");
   });
-  EXPECT_TRUE(OpenWithServer().TeamPageList().empty()) << "an error status";
-  EXPECT_TRUE(Open(Config("http://127.0.0.1:1/")).TeamPageList().empty()) << "no connection";
+  EXPECT_TRUE(OpenWithServer().Core().TeamPageList().empty()) << "an error status";
+  EXPECT_TRUE(Open(Config("http://127.0.0.1:1/")).Core().TeamPageList().empty()) << "no connection";
   EXPECT_TRUE(errors_.isEmpty());
   EXPECT_TRUE(information_.isEmpty());
 }
@@ -167,7 +167,7 @@ TEST_F(WindowTest, HelpOpensThePublishersManualPage) {
   EXPECT_TRUE(information_.isEmpty());
   emit Control<QLabel>("spSkinLinkLabel1")->linkActivated("http://home.example/");
   EXPECT_EQ(opened_.last(), "http://home.example/");
-  EXPECT_EQ(window.CurrentLanguage(), Language::kEnglish);
+  EXPECT_EQ(window.Core().CurrentLanguage(), Language::kEnglish);
 }
 
 TEST_F(WindowTest, HelpWithoutABrowserShowsTheAddress) {

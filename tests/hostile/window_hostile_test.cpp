@@ -92,7 +92,7 @@ TEST_P(MisbehavingServer, StartUpEndsInTimeWithAnEmptyTeamPageList) {
   });
   ExpectEndedInTime(m(), measured.seconds);
   EXPECT_LT(measured.peak_growth_mib, kPeakBoundMib);
-  EXPECT_TRUE(window_->TeamPageList().empty());
+  EXPECT_TRUE(window_->Core().TeamPageList().empty());
   EXPECT_TRUE(Control("spSkinXFormButton1")->isEnabled());
   ExpectUsable();
 }
@@ -111,7 +111,7 @@ TEST_P(MisbehavingServer, RunEndsInTimeOnTheResultsScreen) {
   ExpectEndedInTime(m(), measured.seconds);
   EXPECT_LT(measured.peak_growth_mib, kPeakBoundMib);
   // Whatever arrived holds no table: the run starts from an empty match table.
-  EXPECT_TRUE(window.NextGrid1Rows().empty());
+  EXPECT_TRUE(window.Core().Rows(Grid::kAll).empty());
   EXPECT_TRUE(Control("pan2")->isVisibleTo(window_.get()));
   EXPECT_EQ(Caption("kol"), "0");
   EXPECT_TRUE(errors_.isEmpty());
@@ -125,25 +125,24 @@ TEST_P(MisbehavingServer, RowClickEndsInTimeAndKeepsTheTables) {
   site_.Serve(server_);
   server_.Start();
   MainWindow& window = Open(HostileConfig(server_.base(), bookmaker.base()));
-  window.NextGrid1Rows() = {Row("A", "stat/hostile.html"), Row("C", "stat/good.html")};
-  window.NextGrid2Rows() = {Row("A", "stat/hostile.html")};
-  window.RefreshTables();
-  const auto texts_before = Texts(window.NextGrid1Rows());
+  window.TakeRows(Grid::kAll, {Row("A", "stat/hostile.html"), Row("C", "stat/good.html")});
+  window.TakeRows(Grid::kDay, {Row("A", "stat/hostile.html")});
+  const auto texts_before = Texts(window.Core().Rows(Grid::kAll));
 
   const Measured measured = Measure("row click, statistics and team page: " + m().name,
                                     [&] { window.NextGrid1CellClick(3, 0); });
   // Two exchanges with the server: the statistics page and A's page.
   ExpectEndedInTime(m(), measured.seconds, 2);
   EXPECT_LT(measured.peak_growth_mib, kPeakBoundMib);
-  EXPECT_EQ(Texts(window.NextGrid1Rows()), texts_before);
-  EXPECT_EQ(window.NextGrid1Rows()[1].step1, 7);
-  EXPECT_EQ(window.NextGrid2Rows()[0].step1, 7);
+  EXPECT_EQ(Texts(window.Core().Rows(Grid::kAll)), texts_before);
+  EXPECT_EQ(window.Core().Rows(Grid::kAll)[1].step1, 7);
+  EXPECT_EQ(window.Core().Rows(Grid::kDay)[0].step1, 7);
   EXPECT_EQ(Control<QTableWidget>("SG1")->rowCount(), 0);
 
   // The next click reads its page as usual.
   window.NextGrid1CellClick(3, 1);
   EXPECT_EQ(Control<QTableWidget>("SG1")->rowCount(), 4);
-  EXPECT_EQ(window.NextGrid1Rows()[1].step1, 2.5);
+  EXPECT_EQ(window.Core().Rows(Grid::kAll)[1].step1, 2.5);
   ExpectUsable();
 }
 
@@ -161,9 +160,8 @@ TEST_P(MisbehavingServer, GoTotalAllWithReadAheadEndsInTimeAndKeepsTheMatches) {
   site_.Serve(server_);
   server_.Start();
   MainWindow& window = Open(HostileConfig(server_.base(), bookmaker.base()));
-  window.NextGrid1Rows() = rows;
-  window.NextGrid2Rows() = {Row("A", "stat/hostile0.html")};
-  window.RefreshTables();
+  window.TakeRows(Grid::kAll, rows);
+  window.TakeRows(Grid::kDay, {Row("A", "stat/hostile0.html")});
 
   bool answered_meanwhile = false;
   QTimer::singleShot(200, [&] { answered_meanwhile = true; });
@@ -173,9 +171,9 @@ TEST_P(MisbehavingServer, GoTotalAllWithReadAheadEndsInTimeAndKeepsTheMatches) {
   ExpectEndedInTime(m(), measured.seconds);
   EXPECT_LT(measured.peak_growth_mib, 6 * kPeakBoundMib);
   EXPECT_TRUE(answered_meanwhile || measured.seconds < 0.2) << "the window waited unseen";
-  EXPECT_EQ(Texts(window.NextGrid1Rows()), Texts(rows));
-  EXPECT_EQ(window.NextGrid1Rows().back().step1, 2.5);
-  EXPECT_EQ(window.NextGrid2Rows()[0].step1, 7);
+  EXPECT_EQ(Texts(window.Core().Rows(Grid::kAll)), Texts(rows));
+  EXPECT_EQ(window.Core().Rows(Grid::kAll).back().step1, 2.5);
+  EXPECT_EQ(window.Core().Rows(Grid::kDay)[0].step1, 7);
   EXPECT_TRUE(Control("pan2")->isEnabled());
   ExpectUsable();
 }
@@ -199,9 +197,9 @@ TEST_F(HostileWindowTest, ALinePageOf20MbAnd100000RowsLoadsInOnePass) {
 
   const Measured measured = Measure("run, line page of 20 MB and 100,000 rows",
                                     [&] { Control<QPushButton>("spSkinXFormButton1")->click(); });
-  ASSERT_EQ(window.NextGrid1Rows().size(), static_cast<std::size_t>(kRows));
-  EXPECT_EQ(window.NextGrid1Rows().front().date, "20.12.2026");
-  EXPECT_EQ(window.NextGrid1Rows().back().home, W("Северный клуб номер 99999"));
+  ASSERT_EQ(window.Core().Rows(Grid::kAll).size(), static_cast<std::size_t>(kRows));
+  EXPECT_EQ(window.Core().Rows(Grid::kAll).front().date, "20.12.2026");
+  EXPECT_EQ(window.Core().Rows(Grid::kAll).back().home, W("Северный клуб номер 99999"));
   EXPECT_EQ(Caption("kol"), "100000");
   EXPECT_LT(measured.seconds, kSizeBoundSeconds);
   EXPECT_LT(measured.peak_growth_mib, kPeakBoundMib);
@@ -219,7 +217,7 @@ TEST_F(HostileWindowTest, NulBytesInALinePageBecomeSpacesOfTheirCells) {
   Control<QPushButton>("spSkinXFormButton1")->click();
 
   // A NUL would end the text of field lines, so it is read as a space.
-  const MatchTable& rows = window.NextGrid1Rows();
+  const MatchTable& rows = window.Core().Rows(Grid::kAll);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].home, W("Ар сенал"));
   EXPECT_EQ(rows[1].away, "");  // blanks trimmed like any cell's
@@ -241,8 +239,8 @@ TEST_F(HostileWindowTest, BrokenStatisticsAndTeamPagesAreReadAsFarAsTheyGo) {
   site_.Serve(server_);
   server_.Start();
   MainWindow& window = Open(HostileConfig(server_.base(), bookmaker.base()));
-  window.NextGrid1Rows() = {Row("A", "stat/nul.html"), Row("A", "stat/invalid.html")};
-  const auto texts_before = Texts(window.NextGrid1Rows());
+  window.TakeRows(Grid::kAll, {Row("A", "stat/nul.html"), Row("A", "stat/invalid.html")});
+  const auto texts_before = Texts(window.Core().Rows(Grid::kAll));
 
   for (int row : {0, 1}) {
     SCOPED_TRACE(row);
@@ -253,7 +251,7 @@ TEST_F(HostileWindowTest, BrokenStatisticsAndTeamPagesAreReadAsFarAsTheyGo) {
     EXPECT_EQ(Control<QTableWidget>("SG1")->rowCount(), 4);
     EXPECT_EQ(Control<QTableWidget>("TUR")->item(0, 0)->text(), "0");
   }
-  EXPECT_EQ(Texts(window.NextGrid1Rows()), texts_before);
+  EXPECT_EQ(Texts(window.Core().Rows(Grid::kAll)), texts_before);
   ExpectUsable();
 }
 
@@ -275,12 +273,12 @@ TEST_F(HostileWindowTest, ATeamPageListOf200000LinesLoadsAndIsLookedUpInTime) {
 
   const Measured start_up = Measure("start-up, beturl.txt of 200,000 lines",
                                     [&] { Open(HostileConfig(server_.base(), server_.base())); });
-  ASSERT_EQ(window_->TeamPageList().size(), static_cast<std::size_t>(kLines));
+  ASSERT_EQ(window_->Core().TeamPageList().size(), static_cast<std::size_t>(kLines));
   EXPECT_LT(start_up.seconds, kSizeBoundSeconds);
   EXPECT_LT(start_up.peak_growth_mib, kPeakBoundMib);
 
   // Each click looks the last line up twice (home and away): a linear scan each.
-  window_->NextGrid1Rows() = {Row("Team 199999", "")};
+  window_->TakeRows(Grid::kAll, {Row("Team 199999", "")});
   const Measured clicks = Measure("20 row clicks, lookups in 200,000 lines", [&] {
     for (int i = 0; i < 20; ++i) window_->NextGrid1CellClick(3, 0);
   });

@@ -1,31 +1,29 @@
 #pragma once
-// The window's side of the history: opens "history.sqlite", saves each run,
-// settles stored matches from the pages the window reads anyway, and keeps
-// the line's movement of the last run's rows for the hints, the detail area
-// and the CSV export. A history that cannot be kept never stops a run.
-#include <QDateTime>
-#include <QString>
+// The analysis's side of the history: opens "history.sqlite", saves each run,
+// settles stored matches from the pages read anyway, and keeps the line's
+// movement of the last run's rows. A history that cannot be kept never stops
+// a run; what went wrong is kept for the status line to tell.
 #include <functional>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <unordered_map>
 #include <vector>
 
-#include "base/language.h"
 #include "base/match_table.h"
-#include "base/page_report.h"
 #include "history/history_store.h"
+#include "history/line_movement.h"
+#include "history/run_record.h"
 
-namespace kavero::app {
+namespace kavero {
 
 class RunHistory {
  public:
-  // "" keeps no history; `clock` gives the runs' time (the system's when empty).
-  void Open(const std::string& folder, std::function<QDateTime()> clock);
+  // "" keeps no history; `clock` gives the runs' time.
+  void Open(const std::string& folder, std::function<history::RunClock()> clock);
   // The user's calendar day by that clock.
   Date Today() const;
   history::HistoryStore& Store() { return store_; }
+  const std::string& Folder() const { return folder_; }
 
   // At a run's start, once the line is read: keeps the names as the line
   // wrote them, before an English run translates them, and forgets the last
@@ -41,26 +39,17 @@ class RunHistory {
 
   // The row's line as first seen today and now; nothing when not known.
   const history::LineMovement* MovementOf(const MatchRow& row) const;
-  // The odds cell's movement hint; "" when that side did not move.
-  QString CellHint(const MatchRow& row, history::OddsSide side, Language language,
-                   char decimal_separator) const;
-  // Both odds' movement on one line, for the detail area; "" when neither moved.
-  QString DetailLine(const MatchRow& row, Language language, char decimal_separator) const;
-
-  // What the status line adds after a run: a file moved aside (told once)
-  // and a history not saved.
-  QString TakeStatusNote(Language language);
-  // `report` with a line saying that history was not saved, when it was not.
-  PageReport WithProblem(PageReport report, Language language) const;
+  // Why the last run's history (or its opening) was not saved.
+  const std::optional<history::Status>& Failure() const { return failure_; }
+  // True once, after a history file was moved aside for a new one.
+  bool TakeRestart();
 
  private:
   void Failed(const history::Status& status);
 
-  QDateTime Now() const;
-
   history::HistoryStore store_;
   std::string folder_;
-  std::function<QDateTime()> clock_;
+  std::function<history::RunClock()> clock_;
   history::OpenStatus opened_;
   bool restart_told_ = false;
   std::optional<history::Status> failure_;      // of the last run, or of opening
@@ -69,4 +58,4 @@ class RunHistory {
   std::unordered_map<std::string, history::LineMovement> movement_;
 };
 
-}  // namespace kavero::app
+}  // namespace kavero
