@@ -9,20 +9,6 @@
 namespace kavero::app::testing {
 namespace {
 
-// For the names A and B: Step1 -9 and Step2 12.34375 (the 0:98 is an away
-// match of A, weighted twice).
-std::string LopsidedPage() {
-  return StatisticsPage({{"01.12.2026", "A - X", "1:0 (1:0)"},
-                         {"02.12.2026", "X - A", "0:98 (0:50)"},
-                         {"03.12.2026", "A - Z", "0:0 (0:0)"},
-                         {"04.12.2026", "A - W", "0:0 (0:0)"}},
-                        {{"01.12.2026", "B - X", "0:0 (0:0)"},
-                         {"02.12.2026", "B - Y", "0:0 (0:0)"},
-                         {"03.12.2026", "B - Z", "0:0 (0:0)"},
-                         {"04.12.2026", "B - W", "0:0 (0:0)"}},
-                        {{"05.11.2026", "Арсенал - Челси", "1:1 (0:0)"}});
-}
-
 // Step1 4 and Step2 2.53125: between both pairs of thresholds.
 std::string MiddlingPage() {
   return StatisticsPage({{"01.12.2026", "A - X", "3:3 (1:1)"},

@@ -1,0 +1,366 @@
+// The analysis without a window: a loopback bookmaker and publisher, the real
+// client, and an observer that notes what it is told.
+#include "analysis/analysis.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "stats/indicator_rules.h"
+#include "support/fixture_site.h"
+#include "web/curl/clients.h"
+
+namespace kavero {
+namespace {
+
+using testing::FixtureSite;
+using testing::InCp1251;
+using testing::LopsidedPage;
+using testing::WorkedExamplePage;
+
+constexpr Date kToday{2026, 12, 28};
+
+MatchRow Row(const std::string& link) {
+  MatchRow row;
+  row.date = "28.12.2026";
+  row.home = "A";
+  row.away = "B";
+  row.url = link;
+  return row;
+}
+
+// Notes every change with the size of the table as the observer finds it.
+class NotingObserver : public AnalysisObserver {
+ public:
+  explicit NotingObserver(const Analysis*& analysis) : analysis_(analysis) {}
+
+  void RowsAboutToChange(Grid grid, const RowsChange& change) override {
+    Note("before", grid, change);
+  }
+  void RowsChanged(Grid grid, const RowsChange& change) override { Note("after", grid, change); }
+  void DetailsChanged(const MatchDetails& details) override {
+    details_.push_back(details.steps);
+    computed_.push_back({details.step1, details.step2});
+  }
+  void StatusChanged(const Status& status) override { statuses_.push_back(status); }
+  void StoppableChanged(bool stoppable) override {
+    events_.push_back(stoppable ? "stoppable" : "not stoppable");
+  }
+
+  std::vector<std::string> events_;
+  std::vector<MatchDetails::Steps> details_;
+  std::vector<StepValues> computed_;
+  std::vector<Status> statuses_;
+
+ private:
+  void Note(const char* when, Grid grid, const RowsChange& change) {
+    static const char* const kKinds[] = {"reset", "insert", "remove", "values", "reorder"};
+    if (change.kind == RowsChange::Kind::kValues) return;  // too many to list
+    events_.push_back(std::string(when) + (grid == Grid::kAll ? " all " : " day ") +
+                      kKinds[static_cast<int>(change.kind)] + " " + std::to_string(change.first) +
+                      "+" + std::to_string(change.count) + " of " +
+                      std::to_string(analysis_->Rows(grid).size()));
+  }
+
+  const Analysis*& analysis_;
+};
+
+class AnalysisTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = std::filesystem::temp_directory_path() /
+              ("kavero-analysis-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(folder_);
+  }
+  void TearDown() override {
+    analysis_.reset();
+    client_.reset();  // its connections kept alive would hold the server up
+    server_.Stop();
+    std::filesystem::remove_all(folder_);
+  }
+
+  Analysis& Open(Language language) {
+    site_.pages["/brr/basa.txt"] = InCp1251("Arsenal=Арсенал\r\nChelsea = Челси\r\n");
+    site_.Serve(server_);
+    server_.Start();
+    for (const auto& [name, path] : team_pages_) {
+      site_.pages["/brr/beturl.txt"] += InCp1251(name) + ">>" + server_.base() + path + ">>\r\n";
+    }
+    const ClientFactories clients = CurlClients();
+    client_ = clients.make_http_client({});
+    AnalysisConfig config{.bookmaker_site = server_.base(),
+                          .publishing_server = server_.base(),
+                          .demo_site = "http://127.0.0.1:1/",
+                          .short_date_format = "dd.MM.yyyy",
+                          .decimal_separator = ',',
+                          .saves_path = (folder_ / "saves.txt").string(),
+                          .previous_saves_folder = "",
+                          .probe_limits = {},
+                          .history_folder = "",
+                          .today = [] { return kToday; },
+                          .clock = [] { return history::RunClock{}; }};
+    analysis_ = std::make_unique<Analysis>(*client_, clients.url_responds, std::move(config),
+                                           RunHooks{&gauge_, [this] { Pump(); }});
+    shown_ = analysis_.get();
+    analysis_->SetObserver(&observer_);
+    analysis_->SetLanguage(language);
+    if (language == Language::kEnglish) analysis_->FetchDictionaries();
+    analysis_->TakeTeamList(client_->Get(analysis_->TeamListAddress()));
+    return *analysis_;
+  }
+
+  void Pump() {
+    ++pumps_;
+    if (on_pump_) on_pump_();
+  }
+
+  std::filesystem::path folder_;
+  FixtureSite site_;
+  testing::LoopbackServer server_;
+  std::vector<std::pair<std::string, std::string>> team_pages_;
+  std::unique_ptr<SessionClient> client_;
+  Gauge gauge_;
+  std::unique_ptr<Analysis> analysis_;
+  const Analysis* shown_ = nullptr;
+  NotingObserver observer_{shown_};
+  int pumps_ = 0;
+  std::function<void()> on_pump_;
+};
+
+TEST_F(AnalysisTest, ARunReadsEveryRowAndCountsThoseNotRead) {
+  site_.matches = {{"28.12.2026", "A", "B", "stat/1.html"},
+                   {"28.12.2026", "C", "D", "stat/9.html"}};
+  site_.pages["/stat/1.html"] = LopsidedPage();
+  Analysis& analysis = Open(Language::kRussian);
+  analysis.ReadLine(true);
+
+  const MatchTable& rows = analysis.Rows(Grid::kAll);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].step1, -9);
+  EXPECT_EQ(rows[0].step2, 12.34375) << "the run stores what it computed, unrounded";
+  EXPECT_EQ(rows[0].step1_colour, CellColour::kNone) << "the run colours nothing";
+  EXPECT_TRUE(rows[0].steps_read);
+  ASSERT_TRUE(rows[1].steps_not_read);
+  EXPECT_EQ(rows[1].steps_not_read->fault, PageFault::kStatus);
+  EXPECT_EQ(gauge_.maximum, 2);
+  EXPECT_GE(pumps_, 2) << "the window had its turn after each row";
+  EXPECT_EQ(observer_.events_,
+            (std::vector<std::string>{"before all insert 0+2 of 0", "after all insert 0+2 of 2",
+                                      "stoppable", "not stoppable"}));
+  EXPECT_EQ(observer_.details_.size(), 2u);
+  EXPECT_EQ(observer_.details_[0], MatchDetails::Steps::kUnchanged);
+
+  const Status status = analysis.RunStatus();
+  EXPECT_EQ(status.kind, Status::Kind::kRun);
+  EXPECT_EQ(status.matches, 2u);
+  EXPECT_TRUE(status.statistics_read);
+  EXPECT_EQ(status.not_read, 1u);
+  EXPECT_EQ(status.pages + status.not_read, status.report.size());
+}
+
+TEST_F(AnalysisTest, ALineThatCannotBeReadIsTheStatus) {
+  Analysis& analysis = Open(Language::kEnglish);
+  client_->Disconnect();
+  server_.Stop();
+  analysis.ReadLine(true);
+  const Status status = analysis.RunStatus();
+  EXPECT_EQ(status.kind, Status::Kind::kLineNotRead);
+  ASSERT_TRUE(status.problem);
+  EXPECT_EQ(status.problem->fault, PageFault::kRefused);
+  EXPECT_FALSE(status.demo_down) << "not the demo site's address";
+}
+
+// The statistics page writes the bookmaker's names: the run, a click and "Go
+// Total All" tell home from away by them in either language.
+class Step2InBothLanguages : public AnalysisTest, public ::testing::WithParamInterface<Language> {};
+
+TEST_P(Step2InBothLanguages, IsTheSameForTheRunAClickAndGoTotalAll) {
+  site_.matches = {{"28.12.2026", "Арсенал", "Челси", "stat/1.html"}};
+  site_.pages["/stat/1.html"] = WorkedExamplePage("Арсенал", "Челси");
+  team_pages_ = {{"Арсенал", "teams/ru.html"}, {"Arsenal", "teams/en.html"}};
+  Analysis& analysis = Open(GetParam());
+  analysis.ReadLine(true);
+  const bool english = GetParam() == Language::kEnglish;
+  EXPECT_EQ(analysis.Rows(Grid::kAll).at(0).home, english ? "Arsenal" : InCp1251("Арсенал"));
+  EXPECT_EQ(analysis.Rows(Grid::kAll)[0].step2, 1.78125);
+  EXPECT_TRUE(site_.Requested(english ? "GET /teams/en.html" : "GET /teams/ru.html"));
+
+  analysis.ReadRow(Grid::kAll, 0);
+  EXPECT_EQ(analysis.Rows(Grid::kAll)[0].step2, 1.78);
+  MatchTable rows = analysis.Rows(Grid::kAll);
+  rows[0].step2 = 0;
+  analysis.TakeRows(Grid::kAll, rows);
+  analysis.RecomputeAll(Grid::kAll, ReadPolicy::Messages::kBeforeColours);
+  EXPECT_EQ(analysis.Rows(Grid::kAll)[0].step2, 1.78);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, Step2InBothLanguages,
+                         ::testing::Values(Language::kEnglish, Language::kRussian),
+                         [](const auto& info) {
+                           return info.param == Language::kEnglish ? "English" : "Russian";
+                         });
+
+TEST_F(AnalysisTest, AClickRoundsToTheLabelColoursAndKeepsARowWhosePageFails) {
+  site_.pages["/stat/1.html"] = LopsidedPage();
+  Analysis& analysis = Open(Language::kEnglish);
+  analysis.TakeRows(Grid::kAll, {Row("stat/1.html"), Row("stat/9.html")});
+  analysis.ReadRow(Grid::kAll, 0);
+  const MatchRow& read = analysis.Rows(Grid::kAll)[0];
+  EXPECT_EQ(read.step1, -9);
+  EXPECT_EQ(read.step2, 12.3);
+  EXPECT_EQ(read.step1_colour, CellColour::kRed);
+  EXPECT_EQ(read.step2_colour, CellColour::kGreen);
+  ASSERT_EQ(observer_.details_.size(), 1u);
+  EXPECT_EQ(observer_.details_[0], MatchDetails::Steps::kComputed);
+  EXPECT_EQ(observer_.computed_[0].step2, 12.34375) << "the label rounds what was computed";
+  ASSERT_EQ(observer_.statuses_.size(), 1u);
+  EXPECT_EQ(observer_.statuses_[0].log, Status::Log::kNothing) << "nothing failed";
+  EXPECT_EQ(pumps_, 0) << "a click keeps the window waiting";
+
+  MatchTable rows = analysis.Rows(Grid::kAll);
+  rows[1].step1 = 7;
+  analysis.TakeRows(Grid::kAll, rows);
+  analysis.ReadRow(Grid::kAll, 1);
+  EXPECT_EQ(analysis.Rows(Grid::kAll)[1].step1, 7) << "values kept";
+  EXPECT_EQ(observer_.details_.back(), MatchDetails::Steps::kNotRead);
+  const Status& status = observer_.statuses_.back();
+  EXPECT_EQ(status.kind, Status::Kind::kMatchNotRead);
+  EXPECT_EQ(status.home, "A");
+  EXPECT_EQ(status.log, Status::Log::kAppend);
+  EXPECT_FALSE(status.report.empty());
+
+  analysis.ReadRow(Grid::kAll, 2);  // no such row
+  EXPECT_EQ(observer_.statuses_.size(), 2u);
+}
+
+TEST_F(AnalysisTest, GoTotalAllLetsTheWindowInBeforeOrAfterTheColours) {
+  site_.pages["/stat/1.html"] = LopsidedPage();
+  Analysis& analysis = Open(Language::kRussian);
+  struct Case {
+    Grid grid;
+    ReadPolicy::Messages messages;
+    CellColour seen;  // the first row's Step1 colour when the window has its turn
+  };
+  for (const Case& c : {Case{Grid::kAll, ReadPolicy::Messages::kBeforeColours, CellColour::kNone},
+                        Case{Grid::kDay, ReadPolicy::Messages::kAfterRow, CellColour::kRed}}) {
+    analysis.TakeRows(c.grid, {Row("stat/1.html"), Row("stat/9.html")});
+    // The colour at the window's first turn after the first row's value came in.
+    std::vector<CellColour> seen;
+    on_pump_ = [&] {
+      if (analysis.Rows(c.grid)[0].step2 != 0)
+        seen.push_back(analysis.Rows(c.grid)[0].step1_colour);
+    };
+    analysis.RecomputeAll(c.grid, c.messages);
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.front(), c.seen);
+    const MatchTable& rows = analysis.Rows(c.grid);
+    EXPECT_EQ(rows[0].step1_colour, CellColour::kRed);
+    EXPECT_EQ(rows[1].step1, 0) << "a row whose page fails keeps its values";
+    EXPECT_FALSE(rows[1].steps_not_read) << "and is not marked: it was never read";
+    const Status& status = observer_.statuses_.back();
+    EXPECT_EQ(status.kind, Status::Kind::kGoTotalAll);
+    EXPECT_EQ(status.matches, 2u);
+    EXPECT_EQ(status.not_read, 1u);
+    EXPECT_EQ(observer_.details_.back(), MatchDetails::Steps::kStored);
+  }
+}
+
+TEST_F(AnalysisTest, StopLeavesTheRowsNotComeToNotReadInARunAndAsTheyStoodAfterIt) {
+  site_.matches = {{"28.12.2026", "A", "B", "stat/1.html"},
+                   {"28.12.2026", "C", "D", "stat/1.html"},
+                   {"28.12.2026", "E", "F", "stat/1.html"}};
+  site_.pages["/stat/1.html"] = LopsidedPage();
+  Analysis& analysis = Open(Language::kRussian);
+  analysis.Stop();  // before the pass: does not count
+  on_pump_ = [&] {
+    if (!analysis.Rows(Grid::kAll).empty() && analysis.Rows(Grid::kAll)[0].steps_read) {
+      analysis.Stop();
+    }
+  };
+  analysis.ReadLine(true);
+  const MatchTable& rows = analysis.Rows(Grid::kAll);
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_TRUE(rows[0].steps_read);
+  for (std::size_t i : {1u, 2u}) {
+    ASSERT_TRUE(rows[i].steps_not_read) << i;
+    EXPECT_EQ(rows[i].steps_not_read->fault, PageFault::kStopped);
+  }
+
+  MatchTable kept = rows;
+  kept[2].steps_not_read.reset();
+  kept[2].step1 = 7;
+  analysis.TakeRows(Grid::kAll, kept);
+  analysis.RecomputeAll(Grid::kAll, ReadPolicy::Messages::kBeforeColours);
+  EXPECT_EQ(analysis.Rows(Grid::kAll)[2].step1, 7) << "Go Total All leaves a stopped row as it was";
+  EXPECT_FALSE(analysis.Rows(Grid::kAll)[2].steps_not_read);
+}
+
+TEST_F(AnalysisTest, ThePublishingPassKeepsWhatTheRunComputedForARowThatFailsNow) {
+  site_.matches = {{"28.12.2026", "A", "B", "stat/1.html"},
+                   {"28.12.2026", "A", "B", "stat/2.html"},
+                   {"29.12.2026", "A", "B", "stat/1.html"}};
+  site_.pages["/stat/1.html"] = LopsidedPage();
+  site_.pages["/stat/2.html"] = LopsidedPage();
+  Analysis& analysis = Open(Language::kRussian);
+  analysis.ReadLine(true);
+  site_.pages.erase("/stat/2.html");
+  EXPECT_FALSE(analysis.PublishAndSave());
+
+  const MatchTable& today = analysis.Rows(Grid::kDay);
+  ASSERT_EQ(today.size(), 2u) << "today's rows only";
+  EXPECT_EQ(today[0].step2, 12.34);
+  EXPECT_EQ(today[1].step2, 12.34) << "the run's value, rounded as published";
+  EXPECT_FALSE(today[1].steps_not_read);
+  EXPECT_EQ(site_.Posts().size(), 1u);
+  const Status status = analysis.RunStatus();
+  EXPECT_EQ(status.publish_not_read, 1u);
+  ASSERT_TRUE(status.publishing);
+  EXPECT_EQ(status.publishing->outcome.publishing, Publishing::kSent);
+  EXPECT_EQ(status.publishing->matches, 2u);
+}
+
+TEST_F(AnalysisTest, ThePublishingPassPublishesARowNeverComputedWith0) {
+  site_.matches = {{"28.12.2026", "A", "B", "stat/2.html"}};
+  Analysis& analysis = Open(Language::kRussian);
+  analysis.ReadLine(false);
+  EXPECT_FALSE(analysis.PublishAndSave());
+  ASSERT_EQ(analysis.Rows(Grid::kDay).size(), 1u);
+  EXPECT_EQ(analysis.Rows(Grid::kDay)[0].step1, 0);
+  EXPECT_TRUE(analysis.Rows(Grid::kDay)[0].steps_not_read);
+}
+
+TEST_F(AnalysisTest, EveryChangeOfATableIsToldBeforeAndAfterItHappens) {
+  Analysis& analysis = Open(Language::kEnglish);
+  MatchTable rows = {Row("1"), Row("2"), Row("3")};
+  rows[1].date = "29.12.2026";
+  analysis.TakeRows(Grid::kAll, rows);
+  analysis.FilterByDate("28.12.2026");
+  analysis.Reorder(Grid::kAll, {2, 0, 1});
+  analysis.TakeRows(Grid::kAll, {Row("4")});
+  analysis.StartAgain();
+  EXPECT_EQ(observer_.events_,
+            (std::vector<std::string>{"before all insert 0+3 of 0", "after all insert 0+3 of 3",
+                                      "before day insert 0+2 of 0", "after day insert 0+2 of 2",
+                                      "before all reorder 0+3 of 3", "after all reorder 0+3 of 3",
+                                      "before all reset 0+0 of 3", "after all reset 0+0 of 1",
+                                      "before day remove 0+2 of 2", "after day remove 0+2 of 0"}));
+  EXPECT_EQ(analysis.Rows(Grid::kAll)[0].url, "4");
+}
+
+TEST_F(AnalysisTest, ReorderPutsRowKWhereTheOrderSays) {
+  Analysis& analysis = Open(Language::kEnglish);
+  analysis.TakeRows(Grid::kAll, {Row("a"), Row("b"), Row("c")});
+  analysis.Reorder(Grid::kAll, {2, 0, 1});
+  std::vector<std::string> links;
+  for (const MatchRow& row : analysis.Rows(Grid::kAll)) links.push_back(row.url);
+  EXPECT_EQ(links, (std::vector<std::string>{"c", "a", "b"}));
+}
+
+}  // namespace
+}  // namespace kavero
