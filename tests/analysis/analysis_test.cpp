@@ -20,19 +20,11 @@ namespace {
 
 using testing::FixtureSite;
 using testing::InCp1251;
+using testing::LinkedRow;
 using testing::LopsidedPage;
 using testing::WorkedExamplePage;
 
 constexpr Date kToday{2026, 12, 28};
-
-MatchRow Row(const std::string& link) {
-  MatchRow row;
-  row.date = "28.12.2026";
-  row.home = "A";
-  row.away = "B";
-  row.url = link;
-  return row;
-}
 
 // Notes every change with the size of the table as the observer finds it.
 class NotingObserver : public AnalysisObserver {
@@ -209,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(Languages, Step2InBothLanguages,
 TEST_F(AnalysisTest, AClickRoundsToTheLabelColoursAndKeepsARowWhosePageFails) {
   site_.pages["/stat/1.html"] = LopsidedPage();
   Analysis& analysis = Open(Language::kEnglish);
-  analysis.TakeRows(Grid::kAll, {Row("stat/1.html"), Row("stat/9.html")});
+  analysis.TakeRows(Grid::kAll, {LinkedRow("stat/1.html"), LinkedRow("stat/9.html")});
   analysis.ReadRow(Grid::kAll, 0);
   const MatchRow& read = analysis.Rows(Grid::kAll)[0];
   EXPECT_EQ(read.step1, -9);
@@ -249,7 +241,7 @@ TEST_F(AnalysisTest, GoTotalAllLetsTheWindowInBeforeOrAfterTheColours) {
   };
   for (const Case& c : {Case{Grid::kAll, ReadPolicy::Messages::kBeforeColours, CellColour::kNone},
                         Case{Grid::kDay, ReadPolicy::Messages::kAfterRow, CellColour::kRed}}) {
-    analysis.TakeRows(c.grid, {Row("stat/1.html"), Row("stat/9.html")});
+    analysis.TakeRows(c.grid, {LinkedRow("stat/1.html"), LinkedRow("stat/9.html")});
     // The colour at the window's first turn after the first row's value came in.
     std::vector<CellColour> seen;
     on_pump_ = [&] {
@@ -337,12 +329,12 @@ TEST_F(AnalysisTest, ThePublishingPassPublishesARowNeverComputedWith0) {
 
 TEST_F(AnalysisTest, EveryChangeOfATableIsToldBeforeAndAfterItHappens) {
   Analysis& analysis = Open(Language::kEnglish);
-  MatchTable rows = {Row("1"), Row("2"), Row("3")};
+  MatchTable rows = {LinkedRow("1"), LinkedRow("2"), LinkedRow("3")};
   rows[1].date = "29.12.2026";
   analysis.TakeRows(Grid::kAll, rows);
   analysis.FilterByDate("28.12.2026");
   analysis.Reorder(Grid::kAll, {2, 0, 1});
-  analysis.TakeRows(Grid::kAll, {Row("4")});
+  analysis.TakeRows(Grid::kAll, {LinkedRow("4")});
   analysis.StartAgain();
   EXPECT_EQ(observer_.events_,
             (std::vector<std::string>{"before all insert 0+3 of 0", "after all insert 0+3 of 3",
@@ -355,7 +347,7 @@ TEST_F(AnalysisTest, EveryChangeOfATableIsToldBeforeAndAfterItHappens) {
 
 TEST_F(AnalysisTest, ReorderPutsRowKWhereTheOrderSays) {
   Analysis& analysis = Open(Language::kEnglish);
-  analysis.TakeRows(Grid::kAll, {Row("a"), Row("b"), Row("c")});
+  analysis.TakeRows(Grid::kAll, {LinkedRow("a"), LinkedRow("b"), LinkedRow("c")});
   analysis.Reorder(Grid::kAll, {2, 0, 1});
   std::vector<std::string> links;
   for (const MatchRow& row : analysis.Rows(Grid::kAll)) links.push_back(row.url);

@@ -8,6 +8,7 @@ namespace kavero::app::testing {
 using kavero::testing::FixtureMatch;
 using kavero::testing::FixtureSite;
 using kavero::testing::HistoryLine;
+using kavero::testing::LinkedRow;
 using kavero::testing::LopsidedPage;
 using kavero::testing::StatisticsPage;
 using kavero::testing::WorkedExamplePage;

@@ -21,15 +21,6 @@ std::string MiddlingPage() {
                          {"04.12.2026", "B - X", "1:0 (0:0)"}});
 }
 
-MatchRow Row(const std::string& link) {
-  MatchRow row;
-  row.date = "28.12.2026";
-  row.home = "A";
-  row.away = "B";
-  row.url = link;
-  return row;
-}
-
 class MatchDetailsTest : public WindowTest {
  protected:
   MainWindow& OpenSite() {
@@ -52,7 +43,7 @@ class MatchDetailsTest : public WindowTest {
 TEST_F(MatchDetailsTest, AClickShowsThreeSignificantDigitsAndStoresThem) {
   MainWindow& window = OpenSite();
   window.FixLanguageChoice();  // English: fetches the dictionaries
-  window.TakeRows(Grid::kAll, {Row("stat/1.html")});
+  window.TakeRows(Grid::kAll, {LinkedRow("stat/1.html")});
   window.NextGrid1CellClick(3, 0);
 
   const MatchRow& row = window.Core().Rows(Grid::kAll)[0];
@@ -81,7 +72,7 @@ TEST_F(MatchDetailsTest, RussianClicksLeaveTheHistoryUntranslated) {
   MainWindow& window = OpenSite();
   window.RClick();
   window.FixLanguageChoice();
-  window.TakeRows(Grid::kDay, {Row("stat/1.html")});
+  window.TakeRows(Grid::kDay, {LinkedRow("stat/1.html")});
   window.NextGrid2CellClick(0, 0);
   EXPECT_EQ(Caption("sh2"), "12,30");
   EXPECT_EQ(HistoryText("SG1", 1), "X - A");
@@ -90,7 +81,7 @@ TEST_F(MatchDetailsTest, RussianClicksLeaveTheHistoryUntranslated) {
 
 TEST_F(MatchDetailsTest, AClickWithoutStatisticsStoresZeroAndMarksOnlyStep2) {
   MainWindow& window = OpenSite();
-  window.TakeRows(Grid::kAll, {Row("no-page")});
+  window.TakeRows(Grid::kAll, {LinkedRow("no-page")});
   window.NextGrid1CellClick(0, 0);
   EXPECT_EQ(Caption("sh1"), "0,00");
   EXPECT_EQ(Caption("sh2"), "0,00");
@@ -100,7 +91,7 @@ TEST_F(MatchDetailsTest, AClickWithoutStatisticsStoresZeroAndMarksOnlyStep2) {
 
 TEST_F(MatchDetailsTest, GoTotalAllStoresTwoDecimalsAndCoversTheTableMeanwhile) {
   MainWindow& window = OpenSite();
-  window.TakeRows(Grid::kAll, {Row("stat/2.html"), Row("stat/1.html")});
+  window.TakeRows(Grid::kAll, {LinkedRow("stat/2.html"), LinkedRow("stat/1.html")});
   bool start_panel_shown = false;
   bool results_enabled = true;
   QTimer::singleShot(0, &window, [&] {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/encoding.h"
+#include "base/match_table.h"
 #include "support/loopback_server.h"
 
 namespace kavero::testing {
@@ -71,6 +72,16 @@ inline std::string LopsidedPage() {
                          {"03.12.2026", "B - Z", "0:0 (0:0)"},
                          {"04.12.2026", "B - W", "0:0 (0:0)"}},
                         {{"05.11.2026", "Арсенал - Челси", "1:1 (0:0)"}});
+}
+
+// A match of A and B on 28.12.2026 whose statistics page is at `link`.
+inline MatchRow LinkedRow(const std::string& link) {
+  MatchRow row;
+  row.date = "28.12.2026";
+  row.home = "A";
+  row.away = "B";
+  row.url = link;
+  return row;
 }
 
 class FixtureSite {
