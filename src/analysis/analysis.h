@@ -98,11 +98,10 @@ class Analysis {
   Status RunStatus() const;
   std::string TodayText() const;
 
-  // Reads `rows` of a table with `policy`; the one loop behind the run's
-  // passes, a click and "Go Total All".
-  ReadSummary ReadRows(Grid grid, std::size_t first, std::size_t end, const ReadPolicy& policy);
-
  private:
+  // Reads the rows from `first` to `end` of a table with `policy`: the one
+  // loop behind the run's passes, a click and "Go Total All".
+  ReadSummary ReadRows(Grid grid, std::size_t first, std::size_t end, const ReadPolicy& policy);
   MatchTable& Table(Grid grid) { return grid == Grid::kAll ? all_rows_ : day_rows_; }
   void Replace(Grid grid, MatchTable rows);
   void ValuesChanged(Grid grid, std::size_t first, std::size_t count);

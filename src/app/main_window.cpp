@@ -25,7 +25,6 @@
 #include "app/flag_pictures.h"
 #include "app/header_sort.h"
 #include "app/history_texts.h"
-#include "app/match_table_model.h"
 #include "app/qt_translations.h"
 #include "app/regional.h"
 #include "app/row_keys.h"

@@ -107,6 +107,7 @@ void MainWindow::GoTotalAll(Grid grid, ReadPolicy::Messages messages) {
   core_.RecomputeAll(grid, messages);
   pan1->hide();
   pan2->setEnabled(true);
+  ShowGauge();
 }
 
 void MainWindow::Save1Click() {

@@ -169,7 +169,8 @@ TEST_F(AnalysisTest, ALineThatCannotBeReadIsTheStatus) {
 }
 
 // The statistics page writes the bookmaker's names: the run, a click and "Go
-// Total All" tell home from away by them in either language.
+// Total All" tell home from away by them in either language, while English
+// still looks the team pages up by the translated names.
 class Step2InBothLanguages : public AnalysisTest, public ::testing::WithParamInterface<Language> {};
 
 TEST_P(Step2InBothLanguages, IsTheSameForTheRunAClickAndGoTotalAll) {

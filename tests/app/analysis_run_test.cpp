@@ -104,36 +104,6 @@ TEST_F(AnalysisRunTest, EnglishStatisticsAreReadWithTheTranslatedNamesOneByOne) 
   ExpectStatisticsReadWithTranslatedNames();
 }
 
-// The statistics page writes the bookmaker's names: the run, a click and "Go
-// Total All" tell home from away by them in either language, while English
-// still looks the team pages up by the translated names.
-class Step2InBothLanguages : public AnalysisRunTest,
-                             public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(Step2InBothLanguages, IsTheSame) {
-  site_.matches = {{"28.12.2026", "Арсенал", "Челси", "stat/1.html"}};
-  site_.pages["/stat/1.html"] = WorkedExamplePage("Арсенал", "Челси");
-  MainWindow& window = OpenSite({{"Арсенал", "teams/ru.html"}, {"Arsenal", "teams/en.html"}});
-  Control<QPushButton>(GetParam())->click();
-  Control<QCheckBox>("ch")->setChecked(false);
-  Start();
-  const MatchRow& row = window.Core().Rows(Grid::kAll).at(0);
-  EXPECT_EQ(row.step2, 1.78125);
-  EXPECT_EQ(row.home, GetParam() == std::string("E") ? "Arsenal" : W("Арсенал"));
-  EXPECT_TRUE(site_.Requested(GetParam() == std::string("E") ? "GET /teams/en.html"
-                                                             : "GET /teams/ru.html"));
-  window.NextGrid1CellClick(3, 0);
-  EXPECT_EQ(row.step2, 1.78);
-  MatchTable rows = window.Core().Rows(Grid::kAll);
-  rows[0].step2 = 0;
-  window.TakeRows(Grid::kAll, rows);
-  window.GoTotalAll1Click();
-  EXPECT_EQ(window.Core().Rows(Grid::kAll)[0].step2, 1.78);
-}
-
-INSTANTIATE_TEST_SUITE_P(Languages, Step2InBothLanguages, ::testing::Values("E", "R"),
-                         [](const auto& info) { return std::string(info.param); });
-
 TEST_F(AnalysisRunTest, RussianPublishesTodaysMatchesWhenTodaysFileIsMissing) {
   const std::string today = TodayText();
   site_.matches = {{today, "A", "B", "stat/1.html"},
