@@ -69,7 +69,8 @@ LeagueRow Even(int games, int goals) {
 }
 
 TEST(MatchTableCsv, BothConventionsWithEveryColumn) {
-  MatchRow modelled = Match(std::string("Зенит; \"СПб\""_w1251), "Spartak");
+  constexpr std::string_view kQuotedName = "Зенит; \"СПб\""_w1251;
+  MatchRow modelled = Match(std::string(kQuotedName), "Spartak");
   modelled.goals_model = ComputeGoalsModel(Even(10, 10), Even(10, 10), "2.5", "1.80", "2.10");
   const MatchRow bare = Match("A", "B");
   const std::vector<CsvMatchRow> rows = {{&modelled, true, "1.95", "1.9"}, {&bare, false}};
