@@ -14,18 +14,6 @@
 namespace kavero::tools {
 namespace {
 
-constexpr int kUnderColumn = 6;
-constexpr int kOverColumn = 7;
-
-// The odds cell of `row` whose hint tells of a moved price.
-QModelIndex MovedCell(const QAbstractItemModel& model, int row) {
-  for (const int column : {kOverColumn, kUnderColumn}) {
-    const QModelIndex cell = model.index(row, column);
-    if (cell.data(Qt::ToolTipRole).toString().contains(QStringLiteral("→"))) return cell;
-  }
-  return {};
-}
-
 // The hint the cell shows under the mouse, drawn where it would open.
 void DrawHint(QPixmap& picture, const QWidget& window, QTableView& grid, const QModelIndex& cell) {
   const QRect rect = grid.visualRect(cell);
@@ -44,13 +32,23 @@ void DrawHint(QPixmap& picture, const QWidget& window, QTableView& grid, const Q
 
 }  // namespace
 
+QModelIndex MovedOddsCell(const QAbstractItemModel& model, int row) {
+  constexpr int kUnderColumn = 6;
+  constexpr int kOverColumn = 7;
+  for (const int column : {kOverColumn, kUnderColumn}) {
+    const QModelIndex cell = model.index(row, column);
+    if (cell.data(Qt::ToolTipRole).toString().contains(QStringLiteral("→"))) return cell;
+  }
+  return {};
+}
+
 void SaveHistoryPictures(app::MainWindow& window, const std::vector<int>& moved_rows,
                          const QDir& out) {
   auto* grid = window.findChild<QTableView*>(QStringLiteral("NextGrid1"));
   if (!moved_rows.empty()) {
     const int row = moved_rows.front();
     window.NextGrid1CellClick(0, row);
-    const QModelIndex cell = MovedCell(*grid->model(), row);
+    const QModelIndex cell = MovedOddsCell(*grid->model(), row);
     grid->scrollTo(cell, QAbstractItemView::PositionAtCenter);
     QApplication::processEvents();
     QPixmap picture = window.grab();

@@ -35,9 +35,6 @@ namespace {
 using kavero::app::MainWindow;
 using kavero::history::Connection;
 
-constexpr int kUnderColumn = 6;
-constexpr int kOverColumn = 7;
-
 struct Week {
   std::string site;
   QDate first_day;
@@ -52,13 +49,7 @@ std::vector<int> MovedRows(const MainWindow& window) {
       window.findChild<QTableView*>(QStringLiteral("NextGrid1"))->model();
   std::vector<int> moved;
   for (int row = 0; row < model->rowCount(); ++row) {
-    for (const int column : {kUnderColumn, kOverColumn}) {
-      const QString hint = model->index(row, column).data(Qt::ToolTipRole).toString();
-      if (hint.contains(QStringLiteral("→"))) {
-        moved.push_back(row);
-        break;
-      }
-    }
+    if (kavero::tools::MovedOddsCell(*model, row).isValid()) moved.push_back(row);
   }
   return moved;
 }
