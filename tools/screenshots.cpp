@@ -1,8 +1,10 @@
 // Pictures of KAVERO for the README: the start screen, and the results screen
 // after a full run with one match clicked; or, with "--report yes", the results
-// screen of a run whose site stops part-way, with its run report open.
+// screen of a run whose site stops part-way, with its run report open; or,
+// with "--past-seasons yes", "Check on past seasons…" on the shipped seasons.
 //
 //   kavero-screenshots --site http://127.0.0.1:PORT/ --out DIR [--row N] [--report yes]
+//       [--past-seasons yes]
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -15,13 +17,15 @@
 
 #include "app/app_style.h"
 #include "app/main_window.h"
+#include "app/past_seasons_dialog.h"
 #include "driver.h"
 #include "web/curl/clients.h"
 
 int main(int argc, char** argv) {
   const auto options = kavero::tools::ReadOptions(
-      argc, argv, {{"site", ""}, {"out", "."}, {"row", "3"}, {"report", "no"}},
-      "--site URL --out DIR [--row N] [--report yes]");
+      argc, argv,
+      {{"site", ""}, {"out", "."}, {"row", "3"}, {"report", "no"}, {"past-seasons", "no"}},
+      "--site URL --out DIR [--row N] [--report yes] [--past-seasons yes]");
   if (!options) return 2;
   const std::string& site = options->at("site");
   const QDir out(QString::fromStdString(options->at("out")));
@@ -31,6 +35,23 @@ int main(int argc, char** argv) {
   kavero::app::ApplyCalmStyle(application);
   kavero::app::MainWindow window(kavero::CurlClients(), kavero::tools::ConfigForSite(site));
   window.show();
+
+  if (options->at("past-seasons") == "yes") {
+    window.choose_seasons = [](const QString& shipped) { return QStringList{shipped}; };
+    QTimer::singleShot(300, [&] {
+      window.PastSeasonsClick();
+      auto* dialog =
+          window.findChild<kavero::app::PastSeasonsDialog*>(QStringLiteral("PastSeasons"));
+      QObject::connect(dialog, &kavero::app::PastSeasonsDialog::Finished,
+                       [&out, &application, dialog] {
+                         QTimer::singleShot(300, [&out, &application, dialog] {
+                           dialog->grab().save(out.filePath(QStringLiteral("past-seasons.png")));
+                           application.quit();
+                         });
+                       });
+    });
+    return application.exec();
+  }
 
   if (options->at("report") == "yes") {
     QTimer::singleShot(300, [&] {

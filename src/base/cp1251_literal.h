@@ -1,8 +1,10 @@
 #pragma once
 // Russian literals are written in UTF-8 source and turned into Windows-1251
-// bytes at compile time:  "Футбол"_w1251  is a std::string_view of 6 bytes.
+// bytes at compile time:  "Футбол"_w1251  is a std::string_view of 6 bytes,
+// "Футбол"_w1251s  a std::string of them.
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace kavero {
@@ -80,6 +82,12 @@ struct Cp1251Storage {
 inline namespace literals {
 template <detail::Utf8Text S>
 constexpr std::string_view operator""_w1251() {
+  return {detail::Cp1251Storage<S>::kBytes.data(), detail::Cp1251Storage<S>::kSize};
+}
+// Not constexpr on purpose: clang 14 (clang-tidy) crashes when it tries a
+// std::string built from the view above as a constant initialiser.
+template <detail::Utf8Text S>
+std::string operator""_w1251s() {
   return {detail::Cp1251Storage<S>::kBytes.data(), detail::Cp1251Storage<S>::kSize};
 }
 }  // namespace literals

@@ -15,9 +15,6 @@ struct Sighting {
   int marks = 0;
 };
 
-constexpr int kStepMarks = kStep1Green | kStep1Red | kStep2Green | kStep2Red;
-constexpr int kValueMarks = kValueUnder | kValueOver;
-
 constexpr std::array<std::pair<Mark, OddsSide>, 6> kMarkSides = {{{kStep1Green, OddsSide::kOver},
                                                                   {kStep1Red, OddsSide::kUnder},
                                                                   {kStep2Green, OddsSide::kOver},

@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include <sqlite3.h>
 
 #include "history/day_text.h"
@@ -13,8 +15,33 @@ struct Seen {
   std::optional<double> step1, step2;
   std::optional<double> chance_under, chance_over, fair_under, fair_over, edge_under, edge_over;
   std::int64_t marks = 0;
-  friend bool operator==(const Seen&, const Seen&) = default;
 };
+
+// A run keeps the indicators as read and shows them uncoloured; "Go Total
+// All" or a click rounds them to two decimals and colours them by the same
+// values. So equal to two decimals is the same assessment, whose colours,
+// once given, hold until the values change.
+bool SameStep(std::optional<double> a, std::optional<double> b) {
+  if (!a || !b) return a.has_value() == b.has_value();
+  return std::lround(*a * 100) == std::lround(*b * 100);
+}
+
+bool SameSteps(const Seen& a, const Seen& b) {
+  return SameStep(a.step1, b.step1) && SameStep(a.step2, b.step2);
+}
+
+void KeepColoursOf(const Seen& latest, Seen& seen) {
+  if ((seen.marks & kStepMarks) == 0 && seen.step1 && SameSteps(latest, seen)) {
+    seen.marks |= latest.marks & kStepMarks;
+  }
+}
+
+bool SameSighting(const Seen& a, const Seen& b) {
+  return a.total == b.total && a.under == b.under && a.over == b.over && SameSteps(a, b) &&
+         a.chance_under == b.chance_under && a.chance_over == b.chance_over &&
+         a.fair_under == b.fair_under && a.fair_over == b.fair_over &&
+         a.edge_under == b.edge_under && a.edge_over == b.edge_over && a.marks == b.marks;
+}
 
 Seen SeenOf(const MatchRow& row) {
   Seen seen;
@@ -113,10 +140,15 @@ class RunWriter {
     return code;
   }
 
-  int Sight(std::int64_t match, const Seen& seen) {
+  int Sight(std::int64_t match, Seen seen) {
     latest_.Bind(1, match);
     int code = latest_.Step();
-    const bool unchanged = code == SQLITE_ROW && ReadSeen(latest_, 1) == seen;
+    bool unchanged = false;
+    if (code == SQLITE_ROW) {
+      const Seen latest = ReadSeen(latest_, 1);
+      KeepColoursOf(latest, seen);
+      unchanged = SameSighting(latest, seen);
+    }
     const std::int64_t latest = code == SQLITE_ROW ? latest_.Int(0) : 0;
     latest_.Reset();
     if (code != SQLITE_ROW && code != SQLITE_DONE) return code;

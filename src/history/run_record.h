@@ -38,6 +38,8 @@ enum Mark : int {
   kValueUnder = 16,  // the under cell bold on blue
   kValueOver = 32,
 };
+inline constexpr int kStepMarks = kStep1Green | kStep1Red | kStep2Green | kStep2Red;
+inline constexpr int kValueMarks = kValueUnder | kValueOver;
 
 int RowMarks(const MatchRow& row);
 

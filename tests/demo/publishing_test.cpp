@@ -23,6 +23,25 @@ using namespace kavero::literals;
 
 constexpr const char* kForm = "application/x-www-form-urlencoded";
 
+// A date as the program writes it, the address its probe asks for, and the
+// file the demo keeps it in.
+struct DateCase {
+  std::string date, probe_path, stored_as;
+};
+
+std::vector<DateCase> DateCases() {
+  return {DateCase{"10.12.2026", "kavero/10.12.2026.txt", "10.12.2026.txt"},
+          DateCase{"2026-12-10", "kavero/2026-12-10.txt", "2026-12-10.txt"},
+          DateCase{"12/10/26", "kavero/12/10/26.txt", "12_s10_s26.txt"},
+          DateCase{"10 Dec 2026", "kavero/10%20Dec%202026.txt", "10_bDec_b2026.txt"},
+          // As the program's probe writes them: a space travels as
+          // "%20", a Windows-1251 letter as its byte.
+          DateCase{"2026. 12. 10.", "kavero/2026. 12. 10..txt", "2026._b12._b10..txt"},
+          DateCase{"10.12.26 " + "г."_w1251s, "kavero/10.12.26 " + "г."_w1251s + ".txt",
+                   "10.12.26_b_xe3..txt"},
+          DateCase{"Дек"_w1251s + " 10", "kavero/%C4%E5%EA%2010.txt", "_xc4_xe5_xea_b10.txt"}};
+}
+
 class PublishingTest : public testing::DemoSiteTest {
  protected:
   void TearDown() override {
@@ -47,24 +66,10 @@ class PublishingTest : public testing::DemoSiteTest {
 };
 
 TEST_F(PublishingTest, TheFirstTableOfADateIsKeptAndServed) {
-  const std::string table = std::string("10.12.2026>>19:00>>Арсенал>>Челси>>2.5>>"_w1251) +
+  const std::string table = "10.12.2026>>19:00>>Арсенал>>Челси>>2.5>>"_w1251s +
                             "1.90>>1.95>>stat/1001.html>>2.5>>1.75>>" +
-                            std::string("Англия. Премьер-лига>>\r\n"_w1251);
-  struct Case {
-    std::string date, probe_path, stored_as;
-  };
-  for (const Case& c :
-       {Case{"10.12.2026", "kavero/10.12.2026.txt", "10.12.2026.txt"},
-        Case{"2026-12-10", "kavero/2026-12-10.txt", "2026-12-10.txt"},
-        Case{"12/10/26", "kavero/12/10/26.txt", "12_s10_s26.txt"},
-        Case{"10 Dec 2026", "kavero/10%20Dec%202026.txt", "10_bDec_b2026.txt"},
-        // As the program's probe writes them: a space travels as
-        // "%20", a Windows-1251 letter as its byte.
-        Case{"2026. 12. 10.", "kavero/2026. 12. 10..txt", "2026._b12._b10..txt"},
-        Case{"10.12.26 " + std::string("г."_w1251),
-             "kavero/10.12.26 " + std::string("г."_w1251) + ".txt", "10.12.26_b_xe3..txt"},
-        Case{std::string("Дек"_w1251) + " 10", "kavero/%C4%E5%EA%2010.txt",
-             "_xc4_xe5_xea_b10.txt"}}) {
+                            "Англия. Премьер-лига>>\r\n"_w1251s;
+  for (const DateCase& c : DateCases()) {
     SCOPED_TRACE(c.date);
     const std::string probe = base() + c.probe_path;
     EXPECT_FALSE(UrlResponds(probe));
@@ -170,9 +175,12 @@ TEST_F(PublishingTest, OfManySimultaneousPublicationsOfADateExactlyOneIsKept) {
   constexpr int kPublishers = 50;
   std::vector<int> statuses(kPublishers);
   std::vector<std::thread> publishers;
+  publishers.reserve(kPublishers);
   for (int i = 0; i < kPublishers; ++i) {
     publishers.emplace_back([&, i] {
-      statuses[i] = Post("datas=10.12.2026&stext=" + std::string(64 * 1024, 'a' + i % 26) + "&");
+      statuses[i] =
+          Post("datas=10.12.2026&stext=" +
+               std::string(std::size_t{64} * 1024, static_cast<char>('a' + i % 26)) + "&");
     });
   }
   for (auto& publisher : publishers) publisher.join();

@@ -80,6 +80,35 @@ TEST_F(HistoryStoreTest, ARunIsStoredOnceAndOnlyChangedPricesAgain) {
   EXPECT_EQ(store.Movement(noon[0], "dd.MM.yyyy", Date{2024, 5, 13})->first.clock, "09:00");
 }
 
+// A run keeps the indicators as read, uncoloured; "Go Total All" after it
+// shows them rounded and coloured. Run after run on an unmoved line, that is
+// one assessment, not two new sightings each time.
+TEST_F(HistoryStoreTest, TheRunAndGoTotalAllAfterItAreOneSightingWithItsMarks) {
+  HistoryStore store;
+  ASSERT_TRUE(store.Open(folder_.string()).status.ok());
+  MatchTable run = {Row("12.05.2024", "Alpha", "Beta")};
+  run[0].steps_read = true;
+  run[0].step1 = 1.25;
+  run[0].step2 = 1.90625;
+  MatchTable go_total_all = run;
+  go_total_all[0].step2 = 1.91;
+  go_total_all[0].step2_colour = CellColour::kRed;
+  for (int hour = 9; hour < 12; ++hour) {
+    ASSERT_TRUE(store.SaveRun(RunOf(run, kDay, hour * 60)).ok());
+    ASSERT_TRUE(store.SaveRun(RunOf(go_total_all, kDay, hour * 60 + 1)).ok());
+  }
+  EXPECT_EQ(Count("sightings"), 2);  // as read, then coloured
+
+  // A moved price read by a run is one more sighting, still marked.
+  run[0].under = go_total_all[0].under = "1.80";
+  ASSERT_TRUE(store.SaveRun(RunOf(run, kDay, 12 * 60)).ok());
+  ASSERT_TRUE(store.SaveRun(RunOf(go_total_all, kDay, 12 * 60 + 1)).ok());
+  EXPECT_EQ(Count("sightings"), 3);
+  Connection db;
+  db.Open(File());
+  EXPECT_EQ(db.QueryInt("SELECT marks FROM sightings ORDER BY id DESC LIMIT 1"), kStep2Red);
+}
+
 TEST_F(HistoryStoreTest, TheSameMatchUnderTwoSpellingsIsOneMatch) {
   HistoryStore store;
   ASSERT_TRUE(store.Open(folder_.string()).status.ok());

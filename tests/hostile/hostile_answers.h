@@ -60,13 +60,13 @@ inline Handler Trickle(std::chrono::milliseconds gap) {
 
 // A body without a length that goes on as fast as the client takes it;
 // `most_sent` keeps the body bytes of the connection that was sent the most.
-inline Handler EndlessBody(std::shared_ptr<std::atomic<std::size_t>> most_sent =
+inline Handler EndlessBody(const std::shared_ptr<std::atomic<std::size_t>>& most_sent =
                                std::make_shared<std::atomic<std::size_t>>(0)) {
   return [most_sent](int connection, const std::string&, const std::atomic<bool>& stop) {
     if (!RawListener::SendAll(connection, "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\n\r\n")) {
       return;
     }
-    const std::string chunk(64 * 1024, 'a');
+    const std::string chunk(std::size_t{64} * 1024, 'a');
     std::size_t sent = 0;
     while (!stop && RawListener::SendAll(connection, chunk)) {
       sent += chunk.size();

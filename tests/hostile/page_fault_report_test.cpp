@@ -73,7 +73,7 @@ TEST_P(StatisticsFaults, AreReportedWithoutChangingTheValues) {
   RawListener site(Routes({{"/stat/1.html", c.statistics_page}, {"/team/a.html", c.team_page}}));
   HttpLimits limits = ShortLimits();
   limits.stall_timeout = 1s;
-  limits.max_body = 64 * 1024;
+  limits.max_body = std::size_t{64} * 1024;
   CurlHttpClient client(limits);
   const std::vector<std::string> team_pages{"A>>" + site.base() + "team/a.html>>"};
   MatchRow row;
@@ -234,8 +234,8 @@ TEST_P(LineFaults, AreReportedWithoutChangingTheLine) {
   EXPECT_EQ(line, DownloadLine(client, site.base(), {}));
 }
 
-const std::string kMenu = std::string(
-    "<html>Футбол<br><input type=checkbox value=\"7\">Футбол. Англия<br>долгосрочные"_w1251);
+const std::string kMenu =
+    "<html>Футбол<br><input type=checkbox value=\"7\">Футбол. Англия<br>долгосрочные"_w1251s;
 
 INSTANTIATE_TEST_SUITE_P(
     Pages, LineFaults,

@@ -15,9 +15,9 @@ namespace {
 
 using namespace kavero::testing;
 
-const std::string kHome("Арсенал"_w1251);
-const std::string kAway("Челси"_w1251);
-const std::string kFootball("Футбол. "_w1251);
+const std::string kHome = "Арсенал"_w1251s;
+const std::string kAway = "Челси"_w1251s;
+const std::string kFootball = "Футбол. "_w1251s;
 
 std::string Match(std::string_view date, std::string_view championship) {
   return MatchLine(date, "18:00", kHome, kAway, championship);
@@ -32,16 +32,16 @@ struct PageCase {
 
 std::vector<PageCase> PageCases() {
   const auto rows = DateRow("19.02.2011") + MatchTr("18:00", kHome, kAway);
-  const std::string england("Англия. Премьер-лига"_w1251);
-  const std::string spain("Испания"_w1251);
+  const std::string england = "Англия. Премьер-лига"_w1251s;
+  const std::string spain = "Испания"_w1251s;
   return {
       {"every section in page order, names without the last character",
        "<p>" + Section(england, rows) + "<hr>" + kFootball + spain + "<br>" + Table(rows) +
            " name=cc",
        Match("19.02.2011", england) + Match("19.02.2011", "Испани"_w1251), 2},
       {"a heading inside a section starts one more section",
-       kFootball + spain + ":" + "<table><tr><td>" + kFootball +
-           std::string("Кубок:</td></tr>"_w1251) + rows + "</table> name=cc",
+       kFootball + spain + ":" + "<table><tr><td>" + kFootball + "Кубок:</td></tr>"_w1251s + rows +
+           "</table> name=cc",
        Match("19.02.2011", spain) + Match("19.02.2011", "Кубок"_w1251), 2},
       {"rows after the section's table are not read",
        Section(spain, rows) + "<table><tr></tr>" + MatchTr("18:00", kHome, kAway) +
@@ -182,8 +182,7 @@ TEST_F(BookmakerSite, AsksForTheFootballSectionsOfTheMenu) {
 }
 
 TEST_F(BookmakerSite, MenuWithoutLongTermBetsSelectsNothing) {
-  Serve(std::string("<b>Футбол</b> <input type=checkbox value=\"12\"> Футбол. Англия"_w1251),
-        kLinePage);
+  Serve("<b>Футбол</b> <input type=checkbox value=\"12\"> Футбол. Англия"_w1251s, kLinePage);
   gauge_.SetMaximum(40);
   EXPECT_EQ(Download(), Match("19.02.2011", "Англия"_w1251));
   EXPECT_EQ(Targets(),
@@ -203,8 +202,9 @@ void SendCutShort(httplib::Response& res, const std::string& part) {
 TEST_F(BookmakerSite, AMenuCutShortIsReadAsFarAsItArrived) {
   server_.server().Get("/bets/bets.php", [this](const auto& req, auto& res) {
     Record(req.target);
-    SendCutShort(res, std::string("<b>Футбол</b> <input type=checkbox value=\"12\"> Футбол. Англия"
-                                  " Футбол. долгосрочные"_w1251));
+    SendCutShort(res,
+                 "<b>Футбол</b> <input type=checkbox value=\"12\"> Футбол. Англия"
+                 " Футбол. долгосрочные"_w1251s);
   });
   server_.server().Get("/bets/bets2.php", [this](const auto& req, auto& res) {
     Record(req.target);

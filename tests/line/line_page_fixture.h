@@ -50,13 +50,12 @@ inline std::string DateRow(std::string_view text) {
 
 // A championship table: a heading row (never read), then `rows`.
 inline std::string Table(std::string_view rows) {
-  return "<table><tr><td>" + std::string("Матч"_w1251) + "</td></tr>\n" + std::string(rows) +
-         "</table>\n";
+  return "<table><tr><td>" + "Матч"_w1251s + "</td></tr>\n" + std::string(rows) + "</table>\n";
 }
 
 // A section as the page cutter hands it over: heading through "</table>" and one more byte.
 inline std::string Section(std::string_view heading, std::string_view rows) {
-  return std::string("Футбол. "_w1251) + std::string(heading) + ":" + Table(rows);
+  return "Футбол. "_w1251s + std::string(heading) + ":" + Table(rows);
 }
 
 inline std::string FieldLine(const std::vector<std::string>& fields) {

@@ -11,9 +11,9 @@ namespace {
 
 using namespace kavero::testing;
 
-const std::string kChampionship(" Англия. Премьер-лига"_w1251);
-const std::string kHome("Арсенал"_w1251);
-const std::string kAway("Челси"_w1251);
+const std::string kChampionship = " Англия. Премьер-лига"_w1251s;
+const std::string kHome = "Арсенал"_w1251s;
+const std::string kAway = "Челси"_w1251s;
 
 std::string WithCell(std::vector<std::string> cells, int number, std::string_view text) {
   cells[number - 1] = text;
@@ -43,7 +43,7 @@ std::vector<Case> Cases() {
   upper = ReplaceAll(upper, "<tr>", "<TR>");
   upper = ReplaceAll(upper, "<td>", "<Td>");
   upper = ReplaceAll(upper, "</td>", "</TD>");
-  const std::string empty_fields(19 * 2, '>');
+  const std::string empty_fields(std::size_t{19} * 2, '>');
   return {
       {"first row is never read", "<table>" + MatchTr("17:00", kHome, kAway) + match + "</table>\n",
        Match("", "18:00")},

@@ -11,10 +11,10 @@ namespace {
 
 using namespace kavero::testing;
 
-const std::string kHome("Арсенал"_w1251);
-const std::string kAway("Челси"_w1251);
-const std::string kEngland("Англия. Премьер-лига"_w1251);       // flag 30
-const std::string kNetherlands("Нидерланды. Эредивизи"_w1251);  // no flag
+const std::string kHome = "Арсенал"_w1251s;
+const std::string kAway = "Челси"_w1251s;
+const std::string kEngland = "Англия. Премьер-лига"_w1251s;       // flag 30
+const std::string kNetherlands = "Нидерланды. Эредивизи"_w1251s;  // no flag
 constexpr Date kToday{2024, 3, 5};
 
 std::string Match(std::string_view link) {

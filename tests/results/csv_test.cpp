@@ -42,7 +42,7 @@ TEST(CsvText, StyleFollowsTheUsersDecimalSeparator) {
 
 MatchRow Match(std::string home, std::string away) {
   MatchRow row;
-  row.championship = std::string("Россия. Премьер-лига"_w1251);
+  row.championship = "Россия. Премьер-лига"_w1251s;
   row.date = "10.12.2026";
   row.time = "18:00";
   row.home = std::move(home);
@@ -69,7 +69,7 @@ LeagueRow Even(int games, int goals) {
 }
 
 TEST(MatchTableCsv, BothConventionsWithEveryColumn) {
-  MatchRow modelled = Match(std::string("Зенит; \"СПб\""_w1251), "Spartak");
+  MatchRow modelled = Match("Зенит; \"СПб\""_w1251s, "Spartak");
   modelled.goals_model = ComputeGoalsModel(Even(10, 10), Even(10, 10), "2.5", "1.80", "2.10");
   const MatchRow bare = Match("A", "B");
   const std::vector<CsvMatchRow> rows = {{&modelled, true, "1.95", "1.9"}, {&bare, false}};

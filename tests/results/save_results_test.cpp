@@ -26,7 +26,7 @@ const std::string kToday = "05.03.2024";
 MatchRow Row(std::string home, double step1, double step2) {
   MatchRow row;
   row.flag = 3;
-  row.championship = std::string("Лига"_w1251);
+  row.championship = "Лига"_w1251s;
   row.date = kToday;
   row.time = "18:00";
   row.home = std::move(home);
@@ -70,7 +70,7 @@ class SaveResultsTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(folder_); }
 
-  SaveContext Context(Language language, fs::path file) {
+  SaveContext Context(Language language, const fs::path& file) {
     return SaveContext{.language = language,
                        .today = kToday,
                        .decimal_separator = ',',
@@ -92,10 +92,10 @@ class SaveResultsTest : public ::testing::Test {
 TEST_F(SaveResultsTest, WritesElevenFieldsPerRowExactly) {
   SaveResults({Row("A", 2.25, 0), Row("C", 1, 1e-6)}, Context(Language::kEnglish));
   EXPECT_EQ(ReadFile(folder_ / "saves.txt"),
-            "05.03.2024>>18:00>>A>>B>>2.5>>1.9>>1.9>>u>>2,25>>0>>" + std::string("Лига"_w1251) +
+            "05.03.2024>>18:00>>A>>B>>2.5>>1.9>>1.9>>u>>2,25>>0>>" + "Лига"_w1251s +
                 ">>\r\n"
                 "05.03.2024>>18:00>>C>>B>>2.5>>1.9>>1.9>>u>>1>>1E-6>>" +
-                std::string("Лига"_w1251) + ">>\r\n");
+                "Лига"_w1251s + ">>\r\n");
 }
 
 TEST_F(SaveResultsTest, EverySaveReplacesTheWholeFile) {

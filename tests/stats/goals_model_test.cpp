@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace kavero {
 namespace {
@@ -13,7 +14,7 @@ constexpr double kTolerance = 5e-6;
 
 LeagueRow Row(std::string games, std::string goals) {
   LeagueRow row;
-  row.cells = {"1", "Team", games, "0", "0", "0", goals, "0"};
+  row.cells = {"1", "Team", std::move(games), "0", "0", "0", std::move(goals), "0"};
   return row;
 }
 

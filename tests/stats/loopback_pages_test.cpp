@@ -37,8 +37,8 @@ TEST_F(LoopbackPagesTest, LoadsAMatchOverHttp) {
   server.Start();
 
   MatchRow row;
-  row.home = std::string("Зенит"_w1251);
-  row.away = std::string("Спартак"_w1251);
+  row.home = "Зенит"_w1251s;
+  row.away = "Спартак"_w1251s;
   row.url = "stat/1";
   const std::vector<std::string> team_page_list{
       row.home + ">>" + server.base() + "teams/home>>",

@@ -123,7 +123,8 @@ class ReadAheadOrderTest : public ::testing::Test {
       if (teams) {
         for (const auto& team : {home, away}) {
           const std::string address = "http://teams/" + team;
-          team_page_list.push_back(team + ">>" + address + ">>");
+          team_page_list.push_back(team);
+          team_page_list.back().append(">>").append(address).append(">>");
           Serve(address, FullTeamPage(team));
         }
       }

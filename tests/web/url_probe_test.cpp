@@ -53,7 +53,7 @@ TEST(UrlResponds, SendsAFreshGetAndNeverReadsTheBody) {
 
 TEST(UrlResponds, RequestsTheTargetTheClientsGetSends) {
   // Short dates with spaces (Hungarian, Slovak) and a Windows-1251 letter (Bulgarian).
-  const std::string dates[] = {"2026. 03. 05.", "5. 3. 2026", "5.03.26 " + std::string("г."_w1251)};
+  const std::string dates[] = {"2026. 03. 05.", "5. 3. 2026", "5.03.26 " + "г."_w1251s};
   for (const std::string& date : dates) {
     SCOPED_TRACE(date);
     RawListener listener("HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n");
@@ -105,7 +105,7 @@ TEST(UrlResponds, FailuresAnswerFalse) {
 TEST(UrlResponds, GoesThroughTheSystemProxy) {
   RawListener proxy("HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n");
   setenv("http_proxy", proxy.base().c_str(), 1);
-  const std::string date = "5.03.26 " + std::string("г."_w1251);
+  const std::string date = "5.03.26 " + "г."_w1251s;
   const bool answered = UrlResponds("http://publisher.invalid/kavero/1.txt");
   const bool answered_with_date = UrlResponds("http://publisher.invalid/kavero/" + date + ".txt");
   // A host that no_proxy lists is asked directly.
@@ -120,7 +120,7 @@ TEST(UrlResponds, GoesThroughTheSystemProxy) {
   ASSERT_EQ(proxy.requests().size(), 2u);
   EXPECT_TRUE(proxy.requests()[0].starts_with("GET http://publisher.invalid/kavero/1.txt "));
   EXPECT_TRUE(proxy.requests()[1].starts_with("GET http://publisher.invalid/kavero/5.03.26%20" +
-                                              std::string("г."_w1251) + ".txt "))
+                                              "г."_w1251s + ".txt "))
       << proxy.requests()[1];
   ASSERT_EQ(direct.requests().size(), 1u);
   EXPECT_TRUE(direct.requests()[0].starts_with("GET /kavero/1.txt "));

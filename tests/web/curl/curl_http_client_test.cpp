@@ -46,8 +46,7 @@ RequestParts SplitRequest(const std::string& request) {
 TEST(CurlHttpClient, GetSendsTheTargetAsWrittenWithTheClientHeaders) {
   RawListener listener(kOkAnswer);
   CurlHttpClient client;
-  const std::string target =
-      "bets/" + std::string("Команда"_w1251) + "/bets2.php?line_id[]=1&line_id[]=22&";
+  const std::string target = "bets/" + "Команда"_w1251s + "/bets2.php?line_id[]=1&line_id[]=22&";
   const auto result = client.Get(listener.base() + target);
   EXPECT_TRUE(result.ok) << result.error;
   EXPECT_EQ(result.body, "ok");
