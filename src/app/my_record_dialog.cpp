@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <cmath>
 #include <optional>
 
 #include "app/fresh_dialog.h"
@@ -26,11 +27,13 @@ QString Pick(Language language, const char* english, const char* in_russian) {
   return QString::fromUtf8(language == Language::kRussian ? in_russian : english);
 }
 
+// With `sign`, "+" or a minus sign (as the window's other figures), after rounding.
 QString Number(double value, int decimals, char decimal_separator, bool sign = false) {
-  QString text = QString::number(value, 'f', decimals);
-  if (sign && value >= 0) text.prepend(QLatin1Char('+'));
+  QString text = QString::number(sign ? std::abs(value) : value, 'f', decimals);
   text.replace(QLatin1Char('.'), QLatin1Char(decimal_separator));
-  return text;
+  if (!sign) return text;
+  const bool negative = std::round(value * std::pow(10, decimals)) < 0;
+  return (negative ? QStringLiteral("−") : QStringLiteral("+")) + text;
 }
 
 QString Percent(double share, char decimal_separator) {
