@@ -3,7 +3,6 @@
 // the next run reads everything afresh.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <string>
 #include <vector>
 
@@ -29,30 +28,17 @@ std::vector<Shown> ShownValues(const MatchTable& rows) {
 
 class FailingSiteTest : public AnalysisTest {
  protected:
-  // Three matches; statistics page `broken_` answers 500, and every one does
-  // while `failing_` holds.
   Analysis& OpenSite() {
-    site_.matches = {{"28.12.2026", "A", "B", "stat/1.html"},
-                     {"28.12.2026", "C", "D", "stat/2.html"},
-                     {"28.12.2026", "E", "F", "stat/3.html"}};
-    server_.server().Get(R"(/stat/(\d)\.html)",
-                         [this](const httplib::Request& request, httplib::Response& response) {
-                           if (failing_ || request.matches[1] == broken_) {
-                             response.status = 500;
-                             return;
-                           }
-                           response.set_content(WorkedExamplePage(), "text/html");
-                         });
+    statistics_.Serve(site_, server_);
     site_.pages["/brr/chemp.txt"] = InCp1251("Англия=England\r\n");
     return Open(Language::kEnglish);
   }
 
-  std::string broken_ = "none";
-  std::atomic<bool> failing_ = false;
+  FailingStatistics statistics_;
 };
 
 TEST_F(FailingSiteTest, ARowNotReadIsMarkedWithItsReasonAndTheOthersKeepTheirValues) {
-  broken_ = "2";
+  statistics_.broken = "2";
   Analysis& analysis = OpenSite();
   analysis.ReadLine(true);
   const MatchTable& rows = analysis.Rows(Grid::kAll);
@@ -68,7 +54,7 @@ TEST_F(FailingSiteTest, ARowNotReadIsMarkedWithItsReasonAndTheOthersKeepTheirVal
   EXPECT_EQ(status.report[0].address, server_.base() + "stat/2.html");
 
   // The site is healthy again: the next run reads every row afresh.
-  broken_ = "none";  // read by the server thread only between requests
+  statistics_.broken = "none";  // read by the server thread only between requests
   analysis.StartAgain();
   analysis.ReadLine(true);
   EXPECT_EQ(CountNotRead(analysis.Rows(Grid::kAll)), 0u);
@@ -83,7 +69,7 @@ TEST_F(FailingSiteTest, ClicksAndGoTotalAllOnAFailingSiteKeepEveryValue) {
   ASSERT_EQ(before[0].colour2, CellColour::kRed);
   ASSERT_EQ(before[1].step2, 1.96875);
 
-  failing_ = true;
+  statistics_.failing = true;
   analysis.ReadRow(Grid::kAll, 1);
   EXPECT_EQ(ShownValues(analysis.Rows(Grid::kAll)), before);
   EXPECT_EQ(observer_.statuses_.back().kind, Status::Kind::kMatchNotRead);
@@ -104,11 +90,11 @@ TEST_F(FailingSiteTest, ClicksAndGoTotalAllOnAFailingSiteKeepEveryValue) {
 }
 
 TEST_F(FailingSiteTest, AHealthyClickAfterFailuresComputesAsBeforeAndNotReadRowsSaveAs0) {
-  failing_ = true;
+  statistics_.failing = true;
   Analysis& analysis = OpenSite();
   analysis.ReadLine(true);
   EXPECT_EQ(analysis.RunStatus().not_read, 3u);
-  failing_ = false;
+  statistics_.failing = false;
   analysis.ReadRow(Grid::kAll, 0);
   const MatchRow& row = analysis.Rows(Grid::kAll)[0];
   EXPECT_FALSE(row.steps_not_read);

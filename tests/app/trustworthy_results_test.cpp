@@ -30,20 +30,8 @@ constexpr int kStep2Column = 10;
 
 class TrustworthyResultsTest : public WindowTest {
  protected:
-  // Three matches; statistics page `broken_` answers 500, and every one does
-  // while `failing_` holds.
   MainWindow& OpenSite() {
-    site_.matches = {{"28.12.2026", "A", "B", "stat/1.html"},
-                     {"28.12.2026", "C", "D", "stat/2.html"},
-                     {"28.12.2026", "E", "F", "stat/3.html"}};
-    server_.server().Get(R"(/stat/(\d)\.html)",
-                         [this](const httplib::Request& request, httplib::Response& response) {
-                           if (failing_ || request.matches[1] == broken_) {
-                             response.status = 500;
-                             return;
-                           }
-                           response.set_content(WorkedExamplePage(), "text/html");
-                         });
+    statistics_.Serve(site_, server_);
     site_.pages["/brr/basa.txt"] = W("Arsenal=Арсенал\r\n");
     site_.pages["/brr/chemp.txt"] = W("Англия=England\r\n");
     site_.Serve(server_);
@@ -72,8 +60,7 @@ class TrustworthyResultsTest : public WindowTest {
   QList<QAction*> MenuItems(const char* menu) { return Control<QMenu>(menu)->actions(); }
 
   FixtureSite site_;
-  std::string broken_ = "none";
-  std::atomic<bool> failing_ = false;
+  FailingStatistics statistics_;
 };
 
 struct LanguageCase {
@@ -88,7 +75,7 @@ class NotReadRows : public TrustworthyResultsTest,
                     public ::testing::WithParamInterface<LanguageCase> {};
 
 TEST_P(NotReadRows, ShowAsNotReadSortLastAndAreCountedAndReported) {
-  broken_ = "2";
+  statistics_.broken = "2";
   MainWindow& window = OpenSite();
   Control<QPushButton>(GetParam().button)->click();
   Start();
@@ -175,7 +162,7 @@ TEST_F(TrustworthyResultsTest, ClicksAndGoTotalAllOnAFailingSiteKeepEveryValue) 
   Start();
   window.NextGrid1CellClick(3, 0);
 
-  failing_ = true;
+  statistics_.failing = true;
   window.NextGrid1CellClick(3, 1);
   EXPECT_EQ(Cell(1, kStep2Column, Qt::DisplayRole).toString(), "1,96875");
   EXPECT_EQ(Caption("sh1"), "–");
@@ -212,10 +199,10 @@ TEST_F(TrustworthyResultsTest, AnEnglishRunWhoseDictionaryFailsSaysSo) {
 
 TEST_F(TrustworthyResultsTest, AHealthyClickAfterFailuresComputesAsBefore) {
   MainWindow& window = OpenSite();
-  failing_ = true;
+  statistics_.failing = true;
   Start();
   EXPECT_EQ(Status(), "3 matches · 0 read · 3 not read");
-  failing_ = false;
+  statistics_.failing = false;
   window.NextGrid1CellClick(3, 0);
   EXPECT_EQ(Caption("sh1"), "2,50");
   EXPECT_EQ(Status(), "3 matches · 1 read · 2 not read");
@@ -248,10 +235,10 @@ TEST_F(TrustworthyResultsTest, ALineThatCannotBeReadIsSaidAndTheRunCanStartAgain
 }
 
 TEST_F(TrustworthyResultsTest, StartAgainReadsEveryRowAfresh) {
-  broken_ = "2";
+  statistics_.broken = "2";
   OpenSite();
   Start();
-  broken_ = "none";  // read by the server thread only between requests
+  statistics_.broken = "none";  // read by the server thread only between requests
   Control<QAction>("StartAgain2")->trigger();
   EXPECT_EQ(Status(), "3 matches · 3 read · 0 not read");
 }
