@@ -27,6 +27,8 @@
 
 namespace kavero {
 
+struct PastSeasonsCheck;  // analysis/past_seasons.h
+
 class Analysis {
  public:
   // `hooks` carry the gauge and the callback that gives the window its turn;
@@ -93,6 +95,12 @@ class Analysis {
   void Save(Grid grid);
   // Writes a table, as it stands, to a CSV file at `path`.
   void ExportCsv(Grid grid, const std::string& path) const;
+
+  // "Check on past seasons…": the season files and folders at `paths`
+  // replayed at the average prices, the report worded in `language`. It reads
+  // nothing of the analysis, so it may run on a thread of its own.
+  static PastSeasonsCheck CheckPastSeasons(const std::vector<std::string>& paths,
+                                           Language language);
 
   // The last run's summary, as the status line shows it.
   Status RunStatus() const;

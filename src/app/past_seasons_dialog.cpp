@@ -19,9 +19,9 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "analysis/analysis.h"
+#include "analysis/past_seasons.h"
 #include "app/plots/backtest_plot.h"
-#include "backtest/backtest_run.h"
-#include "backtest/report_text.h"
 
 namespace kavero::app {
 namespace {
@@ -31,7 +31,7 @@ constexpr QSize kPlotSize(500, 660);
 constexpr int kPlotPaneWidth = 530;
 
 struct Outcome {
-  BacktestReport report;
+  PastSeasonsCheck check;
   QString error;
 };
 
@@ -84,10 +84,9 @@ PastSeasonsDialog::PastSeasonsDialog(Language language, QWidget* parent)
 
 void PastSeasonsDialog::Run(std::vector<std::string> paths) {
   auto outcome = std::make_shared<Outcome>();
-  QThread* thread = QThread::create([paths = std::move(paths), outcome] {
-    // The core keeps no state between calls, so it runs here as it would anywhere.
+  QThread* thread = QThread::create([paths = std::move(paths), language = language_, outcome] {
     try {
-      outcome->report = RunBacktest(paths, *ChoosePrices("average")).report;
+      outcome->check = Analysis::CheckPastSeasons(paths, language);
     } catch (const std::exception& error) {
       outcome->error = QString::fromStdString(error.what());
     }
@@ -95,7 +94,7 @@ void PastSeasonsDialog::Run(std::vector<std::string> paths) {
   connect(thread, &QThread::finished, thread, &QObject::deleteLater);
   connect(thread, &QThread::finished, this, [this, outcome] {
     if (outcome->error.isEmpty()) {
-      Show(outcome->report);
+      Show(outcome->check);
     } else {
       progress_->hide();
       report_->setPlainText(outcome->error);
@@ -109,12 +108,10 @@ QString PastSeasonsDialog::ReportText() const {
   return report_->toPlainText();
 }
 
-void PastSeasonsDialog::Show(const BacktestReport& report) {
+void PastSeasonsDialog::Show(const PastSeasonsCheck& check) {
   progress_->hide();
-  const ReportWords& words =
-      language_ == Language::kRussian ? RussianReportWords() : EnglishReportWords();
-  report_->setPlainText(QString::fromStdString(FormatReport(report, words)));
-  plot_->setPixmap(QPixmap::fromImage(DrawBacktestPlot(report, kPlotSize)));
+  report_->setPlainText(QString::fromStdString(check.text));
+  plot_->setPixmap(QPixmap::fromImage(DrawBacktestPlot(check.report, kPlotSize)));
   copy_->setEnabled(true);
 }
 

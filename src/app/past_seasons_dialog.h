@@ -14,7 +14,7 @@ class QProgressBar;
 class QPushButton;
 
 namespace kavero {
-struct BacktestReport;
+struct PastSeasonsCheck;
 }
 
 namespace kavero::app {
@@ -25,8 +25,9 @@ class PastSeasonsDialog : public QDialog {
  public:
   PastSeasonsDialog(Language language, QWidget* parent);
 
-  // Replays the files and folders at `paths` on a thread of its own; the
-  // dialog shows the report once it is done and then emits Finished.
+  // Checks the files and folders at `paths` through the analysis on a thread
+  // of its own; the dialog shows the report once it is done and then emits
+  // Finished.
   void Run(std::vector<std::string> paths);
   QString ReportText() const;
 
@@ -34,7 +35,7 @@ class PastSeasonsDialog : public QDialog {
   void Finished();
 
  private:
-  void Show(const BacktestReport& report);
+  void Show(const PastSeasonsCheck& check);
 
   Language language_;
   QProgressBar* progress_;

@@ -5,6 +5,7 @@
 
 namespace kavero::app::testing {
 
+using kavero::testing::FailingStatistics;
 using kavero::testing::FixtureMatch;
 using kavero::testing::FixtureSite;
 using kavero::testing::HistoryLine;

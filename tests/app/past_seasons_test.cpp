@@ -9,9 +9,9 @@
 #include <QSignalSpy>
 #include <QTableView>
 
+#include "analysis/analysis.h"
+#include "analysis/past_seasons.h"
 #include "app/past_seasons_dialog.h"
-#include "backtest/backtest_run.h"
-#include "backtest/report_text.h"
 #include "window_fixture.h"
 
 namespace kavero::app::testing {
@@ -33,9 +33,9 @@ class PastSeasonsTest : public WindowTest {
     EXPECT_TRUE(finished.wait(60000));
     return dialog;
   }
-  static QString CoreReport(const ReportWords& words) {
-    return QString::fromStdString(FormatReport(
-        RunBacktest({KAVERO_BACKTEST_FIXTURES}, *ChoosePrices("average")).report, words));
+  static QString CoreReport(Language language) {
+    return QString::fromStdString(
+        Analysis::CheckPastSeasons({KAVERO_BACKTEST_FIXTURES}, language).text);
   }
   QString HeaderHint(const char* grid, int column) {
     return Control<QTableView>(grid)
@@ -68,7 +68,7 @@ TEST_F(PastSeasonsTest, TheDialogShowsTheCoresReportAndPlotInTheInterfaceLanguag
   PastSeasonsDialog* english = RunFrom("PastSeasons1");
   ASSERT_NE(english, nullptr);
   EXPECT_EQ(offered_, QStringList{ShippedSeasonsFolder()});
-  EXPECT_EQ(english->ReportText(), CoreReport(EnglishReportWords()));
+  EXPECT_EQ(english->ReportText(), CoreReport(Language::kEnglish));
   EXPECT_FALSE(english->findChild<QLabel*>(QStringLiteral("PastSeasonsPlot"))->pixmap().isNull());
   english->findChild<QPushButton*>(QStringLiteral("PastSeasonsCopy"))->click();
   EXPECT_EQ(QGuiApplication::clipboard()->text(), english->ReportText());
@@ -77,7 +77,7 @@ TEST_F(PastSeasonsTest, TheDialogShowsTheCoresReportAndPlotInTheInterfaceLanguag
   window.RClick();
   PastSeasonsDialog* russian = RunFrom("PastSeasons2");
   ASSERT_NE(russian, nullptr);
-  EXPECT_EQ(russian->ReportText(), CoreReport(RussianReportWords()));
+  EXPECT_EQ(russian->ReportText(), CoreReport(Language::kRussian));
   EXPECT_TRUE(russian->ReportText().startsWith("Проверка на прошлых сезонах"));
 }
 

@@ -2,6 +2,7 @@
 // A small bookmaker and publisher on loopback for whole-run tests: one
 // championship of a few matches, their statistics pages, the publisher's
 // files and its publishing exchange, every request recorded.
+#include <atomic>
 #include <map>
 #include <mutex>
 #include <string>
@@ -168,6 +169,28 @@ class FixtureSite {
   std::mutex mutex_;
   std::vector<std::string> targets_;
   std::vector<std::string> posts_;
+};
+
+// Three matches whose statistics pages (the worked example) answer 500: the
+// one numbered `broken`, and every one while `failing` holds. Serve it before
+// the site.
+struct FailingStatistics {
+  std::string broken = "none";
+  std::atomic<bool> failing = false;
+
+  void Serve(FixtureSite& site, LoopbackServer& server) {
+    site.matches = {{"28.12.2026", "A", "B", "stat/1.html"},
+                    {"28.12.2026", "C", "D", "stat/2.html"},
+                    {"28.12.2026", "E", "F", "stat/3.html"}};
+    server.server().Get(R"(/stat/(\d)\.html)",
+                        [this](const httplib::Request& request, httplib::Response& response) {
+                          if (failing || request.matches[1] == broken) {
+                            response.status = 500;
+                            return;
+                          }
+                          response.set_content(WorkedExamplePage(), "text/html");
+                        });
+  }
 };
 
 }  // namespace kavero::testing
