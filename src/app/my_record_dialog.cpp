@@ -101,7 +101,8 @@ QStringList MarkRecordHeader(Language language) {
           Pick(language, "Price moved towards the mark", "Цена шла к отметке")};
 }
 
-QStringList MarkRecordCells(const MarkSummary& summary, Language language, char decimal_separator) {
+QStringList MarkRecordCells(const MarkRecordSummary& summary, Language language,
+                            char decimal_separator) {
   const bool any = summary.matches > 0;
   const QString none = QStringLiteral("–");
   return {MarkName(summary.row, language),

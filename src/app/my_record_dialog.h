@@ -17,7 +17,8 @@ inline constexpr int kRecordDefaultDays = 30;
 
 // The dialog's row of one mark: its name, then the figures, numbers with
 // `decimal_separator`.
-QStringList MarkRecordCells(const MarkSummary& summary, Language language, char decimal_separator);
+QStringList MarkRecordCells(const MarkRecordSummary& summary, Language language,
+                            char decimal_separator);
 QStringList MarkRecordHeader(Language language);
 
 // Shows the dialog (one at a time), the period ending on `today`; `choose_csv_path` asks where its

@@ -28,8 +28,8 @@ bool MovedTowards(const MarkedBet& bet) {
   return (bet.last.line > bet.first.line) == (bet.side == OddsSide::kOver);
 }
 
-MarkSummary Summarise(MarkRow row, std::span<const MarkedBet* const> bets) {
-  MarkSummary summary;
+MarkRecordSummary Summarise(MarkRow row, std::span<const MarkedBet* const> bets) {
+  MarkRecordSummary summary;
   summary.row = row;
   summary.matches = static_cast<int>(bets.size());
   std::vector<Bet> first, last;
@@ -75,8 +75,8 @@ MarkRow RowOf(history::Mark mark) {
   return MarkRow::kValue;
 }
 
-std::array<MarkSummary, kMarkRows.size()> SummariseMarks(std::span<const MarkedBet> bets) {
-  std::array<MarkSummary, kMarkRows.size()> summaries;
+std::array<MarkRecordSummary, kMarkRows.size()> SummariseMarks(std::span<const MarkedBet> bets) {
+  std::array<MarkRecordSummary, kMarkRows.size()> summaries;
   for (std::size_t i = 0; i < kMarkRows.size(); ++i) {
     std::vector<const MarkedBet*> of_row;
     for (const MarkedBet& bet : bets) {

@@ -16,7 +16,7 @@ inline constexpr std::array<MarkRow, 5> kMarkRows = {MarkRow::kStep1Green, MarkR
                                                      MarkRow::kStep2Green, MarkRow::kStep2Red,
                                                      MarkRow::kValue};
 
-struct MarkSummary {
+struct MarkRecordSummary {
   MarkRow row = MarkRow::kStep1Green;
   int matches = 0;
   // Matches with more goals than the total last offered before kick-off.
@@ -36,6 +36,7 @@ struct MarkSummary {
 MarkRow RowOf(history::Mark mark);
 
 // One summary per row of kMarkRows, in that order.
-std::array<MarkSummary, kMarkRows.size()> SummariseMarks(std::span<const history::MarkedBet> bets);
+std::array<MarkRecordSummary, kMarkRows.size()> SummariseMarks(
+    std::span<const history::MarkedBet> bets);
 
 }  // namespace kavero

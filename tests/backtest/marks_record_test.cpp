@@ -38,7 +38,7 @@ TEST(MarksRecordTest, JoinsEachMarksBetsIntoItsRow) {
   };
   const auto rows = SummariseMarks(bets);
 
-  const MarkSummary& green = rows[0];
+  const MarkRecordSummary& green = rows[0];
   EXPECT_EQ(green.row, MarkRow::kStep1Green);
   EXPECT_EQ(green.matches, 3);
   EXPECT_EQ(green.overs, 1);
@@ -52,7 +52,7 @@ TEST(MarksRecordTest, JoinsEachMarksBetsIntoItsRow) {
   EXPECT_EQ(green.moved_towards, 2);
   EXPECT_DOUBLE_EQ(green.moved_towards_share, 2.0 / 3);
 
-  const MarkSummary& value = rows[4];
+  const MarkRecordSummary& value = rows[4];
   EXPECT_EQ(value.row, MarkRow::kValue);
   EXPECT_EQ(value.matches, 1);
   EXPECT_EQ(value.overs, 0);
