@@ -71,7 +71,8 @@ class AnalysisTest : public ::testing::Test {
 
   // `change` adjusts the configuration before the analysis takes it.
   Analysis& Open(Language language, const std::function<void(AnalysisConfig&)>& change = nullptr) {
-    site_.pages["/brr/basa.txt"] = InCp1251("Arsenal=Арсенал\r\nChelsea = Челси\r\n");
+    // A test may have its own dictionary.
+    site_.pages.try_emplace("/brr/basa.txt", InCp1251("Arsenal=Арсенал\r\nChelsea = Челси\r\n"));
     site_.Serve(server_);
     server_.Start();
     for (const auto& [name, path] : team_pages_) {
