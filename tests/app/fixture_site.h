@@ -11,6 +11,7 @@ using kavero::testing::FixtureSite;
 using kavero::testing::HistoryLine;
 using kavero::testing::LinkedRow;
 using kavero::testing::LopsidedPage;
+using kavero::testing::MiddlingPage;
 using kavero::testing::StatisticsPage;
 using kavero::testing::WorkedExamplePage;
 

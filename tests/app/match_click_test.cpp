@@ -9,18 +9,6 @@
 namespace kavero::app::testing {
 namespace {
 
-// Step1 4 and Step2 2.53125: between both pairs of thresholds.
-std::string MiddlingPage() {
-  return StatisticsPage({{"01.12.2026", "A - X", "3:3 (1:1)"},
-                         {"02.12.2026", "A - X", "2:2 (0:0)"},
-                         {"03.12.2026", "A - X", "2:2 (1:1)"},
-                         {"04.12.2026", "A - X", "0:0 (0:0)"}},
-                        {{"01.12.2026", "B - X", "3:3 (1:1)"},
-                         {"02.12.2026", "B - X", "2:2 (0:0)"},
-                         {"03.12.2026", "B - X", "1:1 (1:1)"},
-                         {"04.12.2026", "B - X", "1:0 (0:0)"}});
-}
-
 class MatchDetailsTest : public WindowTest {
  protected:
   MainWindow& OpenSite() {

@@ -75,6 +75,18 @@ inline std::string LopsidedPage() {
                         {{"05.11.2026", "Арсенал - Челси", "1:1 (0:0)"}});
 }
 
+// Step1 4 and Step2 2.53125: between both pairs of thresholds.
+inline std::string MiddlingPage() {
+  return StatisticsPage({{"01.12.2026", "A - X", "3:3 (1:1)"},
+                         {"02.12.2026", "A - X", "2:2 (0:0)"},
+                         {"03.12.2026", "A - X", "2:2 (1:1)"},
+                         {"04.12.2026", "A - X", "0:0 (0:0)"}},
+                        {{"01.12.2026", "B - X", "3:3 (1:1)"},
+                         {"02.12.2026", "B - X", "2:2 (0:0)"},
+                         {"03.12.2026", "B - X", "1:1 (1:1)"},
+                         {"04.12.2026", "B - X", "1:0 (0:0)"}});
+}
+
 // A match of A and B on 28.12.2026 whose statistics page is at `link`.
 inline MatchRow LinkedRow(const std::string& link) {
   MatchRow row;
