@@ -58,7 +58,7 @@ StatsSources Analysis::Sources() {
           team_list_problem_ ? &*team_list_problem_ : nullptr};
 }
 
-void Analysis::Replace(Grid grid, MatchTable rows) {
+void Analysis::TakeRows(Grid grid, MatchTable rows) {
   MatchTable& table = Table(grid);
   RowsChange change;
   if (table.empty() && rows.empty()) return;
@@ -70,10 +70,6 @@ void Analysis::Replace(Grid grid, MatchTable rows) {
   if (observer_) observer_->RowsAboutToChange(grid, change);
   table = std::move(rows);
   if (observer_) observer_->RowsChanged(grid, change);
-}
-
-void Analysis::TakeRows(Grid grid, MatchTable rows) {
-  Replace(grid, std::move(rows));
 }
 
 void Analysis::Reorder(Grid grid, const std::vector<std::size_t>& order) {
@@ -103,11 +99,11 @@ std::string Analysis::Dates() const {
 }
 
 void Analysis::FilterByDate(std::string_view date) {
-  Replace(Grid::kDay, RowsOfDate(all_rows_, date));
+  TakeRows(Grid::kDay, RowsOfDate(all_rows_, date));
 }
 
 void Analysis::StartAgain() {
-  Replace(Grid::kDay, {});
+  TakeRows(Grid::kDay, {});
   match_stats_ = {};
 }
 

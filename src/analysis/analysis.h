@@ -111,7 +111,6 @@ class Analysis {
   // loop behind the run's passes, a click and "Go Total All".
   ReadSummary ReadRows(Grid grid, std::size_t first, std::size_t end, const ReadPolicy& policy);
   MatchTable& Table(Grid grid) { return grid == Grid::kAll ? all_rows_ : day_rows_; }
-  void Replace(Grid grid, MatchTable rows);
   void ValuesChanged(Grid grid, std::size_t first, std::size_t count);
   void ShowStatus(const Status& status);
   void ProcessMessages() const { hooks_.ProcessMessages(); }

@@ -25,7 +25,7 @@ void Analysis::ReadLine(bool statistics) {
     MatchTable rows;
     LoadLine(rows, *pumping, config_.bookmaker_site, hooks_, config_.today(),
              config_.short_date_format, &run_report_);
-    Replace(Grid::kAll, std::move(rows));
+    TakeRows(Grid::kAll, std::move(rows));
   }
   run_line_problems_ = run_report_.size();
   Note(&run_report_, team_list_problem_);
@@ -98,7 +98,7 @@ void Analysis::PublishToday() {
     const bool read = statistics_read_ && row.steps_read;
     computed.push_back(read ? std::optional<StepValues>({row.step1, row.step2}) : std::nullopt);
   }
-  Replace(Grid::kDay, RowsOfDate(all_rows_, TodayText()));
+  TakeRows(Grid::kDay, RowsOfDate(all_rows_, TodayText()));
   hooks_.gauge->SetMaximum(static_cast<int>(day_rows_.size()));
   // A row whose page fails now keeps what the statistics pass computed for
   // it, else it is published with 0.

@@ -1,11 +1,11 @@
 // The history in the window: "My record…" in both tables' menus, the line's
 // movement in the odds cells' hints.
 #include <QStyle>
+#include <tuple>
 
 #include "app/history_texts.h"
 #include "app/main_window.h"
 #include "app/match_table_model.h"
-#include "app/menu_items.h"
 #include "app/my_record_dialog.h"
 
 namespace kavero::app {
@@ -22,14 +22,9 @@ void MainWindow::BuildHistoryHints() {
 
 void MainWindow::BuildMyRecordItems() {
   // Right after "Check on past seasons…", in both tables.
-  const QIcon icon = style()->standardIcon(QStyle::SP_FileDialogInfoView);
-  const auto add = [this, &icon](QMenu* menu, QAction* previous, const char* name) {
-    QAction* action = InsertMenuItemAfter(menu, previous, icon, name);
-    connect(action, &QAction::triggered, this, [this] { Guarded([this] { MyRecordClick(); }); });
-    return action;
-  };
-  MyRecord1 = add(spSkinPopupMenu1, PastSeasons1, "MyRecord1");
-  MyRecord2 = add(spSkinPopupMenu2, PastSeasons2, "MyRecord2");
+  std::tie(MyRecord1, MyRecord2) =
+      AddToBothMenus(style()->standardIcon(QStyle::SP_FileDialogInfoView), "MyRecord", PastSeasons1,
+                     PastSeasons2, &MainWindow::MyRecordClick);
 }
 
 void MainWindow::MyRecordClick() {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "analysis/analysis.h"
@@ -22,6 +23,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QIcon;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -125,6 +127,11 @@ class MainWindow : public QWidget, private AnalysisObserver {
   void BuildMenus();
   void BuildPastSeasonsItems();
   void BuildMyRecordItems();
+  // One item in both tables' menus, right after `after1` and `after2` (last
+  // when null), named `name` with "1" and "2", running `handler` as every
+  // control does.
+  std::pair<QAction*, QAction*> AddToBothMenus(const QIcon& icon, const char* name, QAction* after1,
+                                               QAction* after2, void (MainWindow::*handler)());
   void BuildStatusLine();
   void BuildStopControls();
   void BuildHistoryHints();

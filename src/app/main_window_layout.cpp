@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QTableView>
 #include <algorithm>
+#include <string>
 
 #include "app/captions.h"
 #include "app/detail_area.h"
@@ -21,6 +22,7 @@
 #include "app/layout_parts.h"
 #include "app/main_window.h"
 #include "app/match_table_model.h"
+#include "app/menu_items.h"
 #include "app/start_pictures.h"
 #include "app/widget_text.h"
 #include "base/cp1251_literal.h"
@@ -180,10 +182,7 @@ void MainWindow::BuildMenus() {
     return menu;
   };
   const auto make_item = [](QMenu* menu, const char* name, const QIcon& icon) {
-    auto* action = new QAction(icon, QString(), menu);
-    action->setObjectName(QString::fromLatin1(name));
-    menu->addAction(action);
-    return action;
+    return InsertMenuItemAfter(menu, nullptr, icon, name);
   };
   spSkinPopupMenu1 = make_menu("spSkinPopupMenu1", NextGrid1);
   Save1 = make_item(spSkinPopupMenu1, "Save1", save_icon);
@@ -196,6 +195,18 @@ void MainWindow::BuildMenus() {
   ExportCsv2 = make_item(spSkinPopupMenu2, "ExportCsv2", export_icon);
   BuildPastSeasonsItems();
   BuildMyRecordItems();
+}
+
+std::pair<QAction*, QAction*> MainWindow::AddToBothMenus(const QIcon& icon, const char* name,
+                                                         QAction* after1, QAction* after2,
+                                                         void (MainWindow::*handler)()) {
+  const auto add = [&](QMenu* menu, QAction* after, const char* number) {
+    QAction* action = InsertMenuItemAfter(menu, after, icon, (std::string(name) + number).c_str());
+    connect(action, &QAction::triggered, this,
+            [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+    return action;
+  };
+  return {add(spSkinPopupMenu1, after1, "1"), add(spSkinPopupMenu2, after2, "2")};
 }
 
 void MainWindow::ApplyCaptions(const Captions& captions) {

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
+#include <tuple>
 
 #include "app/detail_area.h"
 #include "app/history_texts.h"
@@ -44,16 +45,11 @@ void MainWindow::BuildStatusLine() {
       [this](const PageProblem& problem) { return ProblemLine(problem, core_.CurrentLanguage()); });
 
   // After the menus' own items, in both tables.
-  const QIcon icon = style()->standardIcon(QStyle::SP_MediaPlay);
-  const auto add = [this, &icon](QMenu* menu, const char* name) {
-    auto* action = new QAction(icon, StartAgainCaption(Language::kEnglish), menu);
-    action->setObjectName(QString::fromLatin1(name));
-    menu->addAction(action);
-    connect(action, &QAction::triggered, this, [this] { Guarded([this] { StartAgainClick(); }); });
-    return action;
-  };
-  StartAgain1 = add(spSkinPopupMenu1, "StartAgain1");
-  StartAgain2 = add(spSkinPopupMenu2, "StartAgain2");
+  std::tie(StartAgain1, StartAgain2) =
+      AddToBothMenus(style()->standardIcon(QStyle::SP_MediaPlay), "StartAgain", nullptr, nullptr,
+                     &MainWindow::StartAgainClick);
+  StartAgain1->setText(StartAgainCaption(Language::kEnglish));
+  StartAgain2->setText(StartAgainCaption(Language::kEnglish));
 }
 
 void MainWindow::BuildStopControls() {

@@ -3,22 +3,17 @@
 #include <QFile>
 #include <QMenu>
 #include <QStyle>
+#include <tuple>
 
 #include "app/main_window.h"
-#include "app/menu_items.h"
 #include "app/past_seasons_dialog.h"
 
 namespace kavero::app {
 
 void MainWindow::BuildPastSeasonsItems() {
-  const QIcon icon = style()->standardIcon(QStyle::SP_FileDialogContentsView);
-  const auto add = [this, &icon](QMenu* menu, QAction* after, const char* name) {
-    QAction* action = InsertMenuItemAfter(menu, after, icon, name);
-    connect(action, &QAction::triggered, this, [this] { Guarded([this] { PastSeasonsClick(); }); });
-    return action;
-  };
-  PastSeasons1 = add(spSkinPopupMenu1, ExportCsv1, "PastSeasons1");
-  PastSeasons2 = add(spSkinPopupMenu2, ExportCsv2, "PastSeasons2");
+  std::tie(PastSeasons1, PastSeasons2) =
+      AddToBothMenus(style()->standardIcon(QStyle::SP_FileDialogContentsView), "PastSeasons",
+                     ExportCsv1, ExportCsv2, &MainWindow::PastSeasonsClick);
   choose_seasons = [this](const QString& start) {
     return ChooseSeasons(this, start, captions_language_);
   };
